@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QApplication>
+
+namespace numislot::toolkit {
+
+class Services;
+
+// The message shown for an error: a full stop is added when the text ends in a character
+// that sorts after '.', so sentences end with one and texts ending in punctuation keep theirs.
+QString exceptionDisplayText(const QString& message);
+
+// The application object: an exception escaping an event handler is shown and the program carries on.
+class Application : public QApplication
+{
+    Q_OBJECT
+public:
+    Application(int& argc, char** argv);
+
+    void setServices(Services* services) { m_services = services; }
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    Services* m_services = nullptr;
+};
+
+} // namespace numislot::toolkit

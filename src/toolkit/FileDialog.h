@@ -1,0 +1,33 @@
+#pragma once
+
+#include "toolkit/Services.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace numislot::toolkit {
+
+// An open or save dialog component: its filter and default extension, and the name confirmed last.
+class FileDialog
+{
+public:
+    // `filter` in the "description|pattern" form, one entry.
+    FileDialog(FileDialogMode mode, QStringView filter, QStringView defaultExtension);
+
+    // Shows the dialog; true when the user confirmed a name, which fileName() then holds.
+    bool execute(Services& services, QWidget* parent);
+
+    QString fileName() const { return m_fileName; }
+    QString filter() const { return m_request.filter; }
+    QString defaultExtension() const { return m_request.defaultSuffix; }
+
+private:
+    FileDialogRequest m_request;
+    QString m_fileName;
+};
+
+// "Fichier eur|*.eur" as Qt writes a name filter: "Fichier eur (*.eur)".
+QString qtNameFilter(QStringView filter);
+
+} // namespace numislot::toolkit

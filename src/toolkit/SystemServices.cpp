@@ -1,0 +1,85 @@
+#include "toolkit/Services.h"
+
+#include "toolkit/Placement.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace numislot::toolkit {
+
+std::optional<QString> SystemServices::runFileDialog(QWidget* parent, const FileDialogRequest& request)
+{
+    QFileDialog dialog(parent);
+    const bool save = request.mode == FileDialogMode::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Open accepts a name that does not exist (loading reports it); save never asks before overwriting.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+bool SystemServices::runPrintDialog(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void SystemServices::showMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void SystemServices::showException(const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), text,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+void SystemServices::beep()
+{
+    QApplication::beep();
+}
+
+void SystemServices::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+void SystemServices::deleteFile(const QString& path)
+{
+    QFile::remove(path);
+}
+
+void SystemServices::exitProcess(int status)
+{
+    std::fflush(nullptr);
+    // Qt's own statics are torn down by exit(); returning through the event loop would handle more events.
+    std::exit(status);
+}
+
+QStringList SystemServices::arguments() const
+{
+    QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.isEmpty())
+        arguments.removeFirst();
+    return arguments;
+}
+
+} // namespace numislot::toolkit

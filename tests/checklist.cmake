@@ -1,0 +1,1 @@
+numislot_add_test(tst_catalogue tst_catalogue.cpp LIBS numislot_core)

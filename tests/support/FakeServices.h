@@ -1,0 +1,63 @@
+#pragma once
+
+// Services that answer dialogs from a script and record what the program asked for.
+
+#include "toolkit/Services.h"
+
+#include <QPrinter>
+#include <QStringList>
+#include <QUrl>
+
+#include <deque>
+#include <functional>
+#include <optional>
+
+class FakeServices : public numislot::toolkit::Services
+{
+public:
+    // Next answers of the file dialogs, in order; nothing queued means "cancelled".
+    std::deque<std::optional<QString>> fileAnswers;
+    std::deque<bool> printAnswers;
+    // Called with the confirmed printer, e.g. to direct it to a PDF file.
+    std::function<void(QPrinter&)> preparePrinter;
+    QStringList commandLine;
+
+    QList<numislot::toolkit::FileDialogRequest> fileRequests;
+    QStringList messages;
+    QStringList exceptions;
+    QList<QUrl> openedUrls;
+    QStringList deletedFiles;
+    QList<int> exitStatuses;
+    int beeps = 0;
+    int printDialogs = 0;
+
+    std::optional<QString> runFileDialog(QWidget*, const numislot::toolkit::FileDialogRequest& request) override
+    {
+        fileRequests.append(request);
+        if (fileAnswers.empty())
+            return std::nullopt;
+        std::optional<QString> answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+    bool runPrintDialog(QWidget*, QPrinter& printer) override
+    {
+        ++printDialogs;
+        if (printAnswers.empty())
+            return false;
+        const bool confirmed = printAnswers.front();
+        printAnswers.pop_front();
+        if (confirmed && preparePrinter)
+            preparePrinter(printer);
+        return confirmed;
+    }
+    void showMessage(QWidget*, const QString& text) override { messages.append(text); }
+    void showException(const QString& text) override { exceptions.append(text); }
+    void beep() override { ++beeps; }
+    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    void deleteFile(const QString& path) override { deletedFiles.append(path); }
+    void exitProcess(int status) override { exitStatuses.append(status); }
+    QStringList arguments() const override { return commandLine; }
+
+    bool exited() const { return !exitStatuses.isEmpty(); }
+};
