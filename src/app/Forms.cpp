@@ -1,0 +1,84 @@
+#include "app/Forms.h"
+
+#include "catalogue/Maker.h"
+#include "forms/Unit1.h"
+#include "forms/Unit16.h"
+#include "forms/Unit2.h"
+#include "forms/Unit3.h"
+#include "forms/Unit4.h"
+#include "forms/Unit5.h"
+#include "forms/Unit6.h"
+#include "forms/Unit7.h"
+#include "toolkit/Environment.h"
+#include "toolkit/ExceptionDisplay.h"
+#include "toolkit/Placement.h"
+#include "toolkit/Services.h"
+#include "toolkit/Text.h"
+
+#include <exception>
+
+namespace numislot {
+
+TForm1* Form1 = nullptr;
+TForm2* Form2 = nullptr;
+TForm3* Form3 = nullptr;
+TForm4* Form4 = nullptr;
+TForm5* Form5 = nullptr;
+TForm6* Form6 = nullptr;
+TForm7* Form7 = nullptr;
+TForm16* Form16 = nullptr;
+
+void createForms(toolkit::Services& services)
+{
+    Form1 = new TForm1(services);
+    toolkit::setMainWindow(Form1);
+    Form2 = new TForm2(Form1);
+    Form7 = new TForm7;
+    Form3 = new TForm3(services, Form1);
+    Form4 = new TForm4(Form1);
+    Form5 = new TForm5(Form1);
+    Form6 = new TForm6(services);
+    Form16 = new TForm16;
+
+    Form4->setGallery(Form16);
+    Form6->setPages(Form7, Form16);
+    Form16->setPrintPages(Form6);
+    Form1->setLinks({Form2, Form3, Form4, Form5, Form6, Form7, Form16});
+}
+
+void destroyForms()
+{
+    // Top-level windows without a parent first; the dialogs go with Form1.
+    delete Form16;
+    delete Form6;
+    delete Form7;
+    delete Form1;
+    Form1 = nullptr;
+    Form2 = nullptr;
+    Form3 = nullptr;
+    Form4 = nullptr;
+    Form5 = nullptr;
+    Form6 = nullptr;
+    Form7 = nullptr;
+    Form16 = nullptr;
+}
+
+int runApplication(int& argc, char** argv, toolkit::Services& services)
+{
+    toolkit::installFontSubstitutes();
+    toolkit::Application application(argc, argv);
+    application.setServices(&services);
+    toolkit::setApplicationTitle(toolkit::qs(catalogue::ApplicationTitle));
+    toolkit::installFrenchTranslations(application);
+    try {
+        createForms(services);
+        Form1->show();
+        application.exec();
+    } catch (const std::exception& error) {
+        services.showException(toolkit::exceptionDisplayText(QString::fromLocal8Bit(error.what())));
+    }
+    destroyForms();
+    return 0;
+}
+
+} // namespace numislot

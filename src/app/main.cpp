@@ -1,0 +1,8 @@
+#include "app/Forms.h"
+#include "toolkit/Services.h"
+
+int main(int argc, char** argv)
+{
+    numislot::toolkit::SystemServices services;
+    return numislot::runApplication(argc, argv, services);
+}

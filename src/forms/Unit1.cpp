@@ -1,0 +1,457 @@
+#include "forms/Unit1.h"
+
+#include "catalogue/Maker.h"
+#include "collection/CollectionFile.h"
+#include "collection/ReportFile.h"
+#include "forms/Unit16.h"
+#include "forms/Unit2.h"
+#include "forms/Unit3.h"
+#include "forms/Unit4.h"
+#include "forms/Unit5.h"
+#include "forms/Unit6.h"
+#include "toolkit/Colours.h"
+#include "toolkit/Environment.h"
+#include "toolkit/PictureCell.h"
+#include "toolkit/Placement.h"
+#include "toolkit/Services.h"
+#include "toolkit/Text.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace numislot {
+
+using namespace catalogue;
+using toolkit::qs;
+
+namespace {
+
+const QString CannotOpen = u"Impossible d'ouvrir le fichier"_s;
+
+// Image<8 - d> heads column d; each stands on y = 65 at its picture's size.
+constexpr std::array<Rect, DenominationCount> columnPictures{{
+    {554, 23, 42, 42}, // Image1, 1 cent
+    {488, 18, 47, 47},
+    {421, 12, 53, 53},
+    {355, 15, 49, 50},
+    {288, 8, 56, 57},
+    {222, 3, 61, 62},
+    {155, 6, 58, 59},
+    {89, 0, 64, 65}, // Image8, 2 €
+}};
+
+void place(QWidget* widget, const Rect& rect)
+{
+    widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const Rect& rect,
+                        const QString& hint = {})
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    place(button, rect);
+    button->setToolTip(hint);
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+TForm1::TForm1(toolkit::Services& services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_services(services)
+    , m_save(toolkit::FileDialogMode::Save, u"Fichier eur|*.eur", u"eur")
+    , m_open(toolkit::FileDialogMode::Open, u"Fichier Numislot QVT|*.eur", u"eur")
+{
+    setObjectName(u"Form1"_s);
+    setWindowTitle(qs(ApplicationTitle));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(toolkit::formFont());
+
+    auto* client = new QWidget(this);
+    client->setObjectName(u"client"_s);
+    client->setFixedSize(690, 525);
+    setCentralWidget(client);
+
+    buildGrid(client);
+    buildControls(client);
+    buildMenu();
+    buildTabOrder();
+    // Fixed size: no resizing, no maximising.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildGrid(QWidget* client)
+{
+    // The frame goes first so that the boxes lie on top of it.
+    auto* frame = new QGroupBox(client);
+    frame->setObjectName(u"GroupBox1"_s);
+    frame->setGeometry(104, 65, 479, 416);
+
+    for (int slot = 1; slot <= SlotCount; ++slot) {
+        auto* box = new QCheckBox(client);
+        box->setObjectName(u"CheckBox%1"_s.arg(slot));
+        box->setTristate(false);
+        place(box, checkBoxRect(slot));
+        const QString hint = qs(coinHint(slot));
+        box->setToolTip(hint);
+        // The caption is hidden by the width; a screen reader needs the coin's name.
+        box->setAccessibleName(hint);
+        // toggled, not clicked: every change of state runs the handler, whoever made it.
+        connect(box, &QCheckBox::toggled, this, [this, slot] { checkBoxClick(slot); });
+        m_checkBoxes[slot - 1] = box;
+    }
+
+    for (int issuer = 0; issuer < IssuerCount; ++issuer) {
+        const Issuer& info = issuers[issuer];
+        auto* label = new QLabel(qs(info.name), client);
+        label->setObjectName(u"Label%1"_s.arg(info.labelNumber));
+        label->adjustSize();
+        label->move(IssuerLabelRight - label->width(), issuerLabelTop(issuer));
+        // Opaque, in the window's colour until the first refresh.
+        label->setAutoFillBackground(true);
+        m_issuerLabels[issuer] = label;
+
+        auto* button = makeButton(client, u"BitBtn%1"_s.arg(info.buttonNumber), qs(info.name),
+                                  issuerButtonRect(issuer), qs(info.buttonHint));
+        connect(button, &QPushButton::clicked, this, [this, issuer] { issuerButtonClick(issuer); });
+        m_issuerButtons[issuer] = button;
+    }
+
+    for (int index = 0; index < DenominationCount; ++index) {
+        auto* cell = new toolkit::PictureCell(client);
+        cell->setObjectName(u"Image%1"_s.arg(index + 1));
+        place(cell, columnPictures[index]);
+        cell->setPicture(toolkit::Picture::embedded(u"Form1", cell->objectName()));
+        m_images[index] = cell;
+    }
+}
+
+void TForm1::buildControls(QWidget* client)
+{
+    auto* status = new QGroupBox(u"Etat"_s, client);
+    status->setObjectName(u"GroupBox2"_s);
+    status->setGeometry(608, 8, 65, 49);
+    m_label17 = makeLabel(status, u"Label17"_s, u"0"_s, 8, 14);
+    makeLabel(status, u"Label16"_s, u" / 128"_s, 28, 14)->resize(29, 13);
+    makeLabel(status, u"Label18"_s, u"pièces"_s, 16, 30)->resize(31, 13);
+
+    m_button2 = makeButton(client, u"Button2"_s, u"&Ouvrir Collection"_s, {161, 488, 94, 33},
+                           u"Ouvrir une collection éxistante"_s);
+    m_button3 = makeButton(client, u"Button3"_s, u"&Les €uros"_s, {298, 488, 94, 33}, u"Voir les €uros des 12 pays"_s);
+    m_button1 = makeButton(client, u"Button1"_s, u"&Quitter"_s, {434, 488, 94, 33}, u"Quitter ?"_s);
+    connect(m_button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(m_button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(m_button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+
+    // Holds the report text for printing; never shown.
+    m_richEdit = new QTextEdit(client);
+    m_richEdit->setObjectName(u"RichEdit1"_s);
+    m_richEdit->setGeometry(8, 488, 25, 25);
+    m_richEdit->setFont(toolkit::formFont(19));
+    m_richEdit->setFocusPolicy(Qt::NoFocus);
+    m_richEdit->setPlainText(QString());
+    m_richEdit->setVisible(false);
+}
+
+void TForm1::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(u"MainMenu1"_s);
+    auto addItem = [this](QMenu* menu, const QString& name, const QString& caption, void (TForm1::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+    };
+
+    QMenu* file = bar->addMenu(u"&Fichier"_s);
+    file->setObjectName(u"Fichier1"_s);
+    file->menuAction()->setObjectName(u"Fichier1Action"_s);
+    addItem(file, u"Charger1"_s, u"&Ouvrir"_s, &TForm1::Charger1Click);
+    addItem(file, u"Savegarder1"_s, u"&Sauvegarder"_s, &TForm1::Savegarder1Click);
+    addItem(file, u"Lesuros1"_s, u"L&es €uros"_s, &TForm1::Lesuros1Click);
+    QMenu* print = file->addMenu(u"&Imprimer"_s);
+    print->setObjectName(u"Imprimer1"_s);
+    addItem(print, u"Touslesuros1"_s, u"Tous les €uros"_s, &TForm1::Touslesuros1Click);
+    addItem(print, u"Mesuros1"_s, u"Mes €uros"_s, &TForm1::Mesuros1Click);
+    addItem(file, u"Quitter1"_s, u"&Quitter"_s, &TForm1::Quitter1Click);
+
+    QMenu* help = bar->addMenu(u"&?"_s);
+    help->setObjectName(u"Aide1"_s);
+    addItem(help, u"APropos1"_s, u"A Propos"_s, &TForm1::APropos1Click);
+}
+
+void TForm1::buildTabOrder()
+{
+    std::vector<std::pair<int, QWidget*>> chain;
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        chain.emplace_back(checkBoxTabOrder(slot), checkBox(slot));
+    chain.emplace_back(128, m_button1);
+    chain.emplace_back(129, m_button2);
+    chain.emplace_back(143, m_button3);
+    for (int issuer = 0; issuer < IssuerCount; ++issuer)
+        chain.emplace_back(issuerButtonTabOrder[issuers[issuer].buttonNumber - 1], m_issuerButtons[issuer]);
+    std::sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1].second, chain[i].second);
+}
+
+bool TForm1::isOwned(int slot) const
+{
+    return checkBox(slot)->isChecked();
+}
+
+collection::Ownership TForm1::ownership() const
+{
+    collection::Ownership owned{};
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        owned[slot - 1] = isOwned(slot);
+    return owned;
+}
+
+void TForm1::checkBoxClick(int slot)
+{
+    m_state.slotChanged(isOwned(slot));
+    RefreshCompletion();
+}
+
+void TForm1::RefreshCompletion()
+{
+    const collection::IsOwned owned = [this](int slot) { return isOwned(slot); };
+    for (int issuer = 0; issuer < IssuerCount; ++issuer) {
+        const collection::IssuerMarks marks = collection::issuerMarks(collection::isIssuerComplete(owned, issuer));
+        toolkit::setBackgroundColour(m_issuerLabels[issuer], marks.label);
+        toolkit::setTextColour(m_issuerButtons[issuer], marks.buttonText);
+    }
+    m_label17->setText(QString::number(m_state.ownedCount()));
+    m_label17->adjustSize();
+}
+
+void TForm1::issuerButtonClick(int issuer)
+{
+    if (!m_links.detail)
+        return;
+    std::array<bool, DenominationCount> owned{};
+    for (int denomination = 0; denomination < DenominationCount; ++denomination)
+        owned[denomination] = isOwned(slotOf(issuer, denomination));
+    m_links.detail->ShowIssuerDetail(issuer, owned);
+}
+
+void TForm1::showCaptionFor(const QString& path)
+{
+    setWindowTitle(qs(ApplicationTitle) + qs(CaptionSeparator) + path);
+}
+
+bool TForm1::LoadCollection()
+{
+    const QString path = m_commandLineLoad ? m_commandLinePath : m_open.fileName();
+    m_commandLineLoad = false;
+    const std::optional<collection::Ownership> owned = collection::readCollectionFile(path);
+    if (!owned) {
+        // The caption keeps naming the collection on screen.
+        m_services.showMessage(this, CannotOpen);
+        return false;
+    }
+    // Each box that changes runs its handler; boxes that keep their state run nothing.
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        checkBox(slot)->setChecked((*owned)[slot - 1]);
+    m_state.markSaved();
+    showCaptionFor(path);
+    return true;
+}
+
+bool TForm1::SaveCollection()
+{
+    const QString path = m_save.fileName();
+    if (!collection::writeCollectionFile(path, ownership())) {
+        m_services.showMessage(this, CannotOpen);
+        return false;
+    }
+    showCaptionFor(path);
+    return true;
+}
+
+void TForm1::Savegarder1Click()
+{
+    if (!m_save.execute(m_services, this))
+        return;
+    if (SaveCollection())
+        m_state.markSaved();
+}
+
+void TForm1::OpenCommand()
+{
+    if (!m_state.isModified()) {
+        if (m_open.execute(m_services, this))
+            LoadCollection();
+        return;
+    }
+    switch (m_links.savePrompt->showModal()) {
+    case toolkit::ResultOk:
+        // Save first: a cancelled or failed save keeps the collection on screen.
+        if (!m_save.execute(m_services, this) || !SaveCollection())
+            return;
+        m_state.markSaved();
+        if (m_open.execute(m_services, this))
+            LoadCollection();
+        return;
+    case toolkit::ResultAbort:
+        if (m_open.execute(m_services, this))
+            LoadCollection();
+        return;
+    default:
+        return;
+    }
+}
+
+void TForm1::Charger1Click()
+{
+    OpenCommand();
+}
+
+void TForm1::Button2Click()
+{
+    OpenCommand();
+}
+
+void TForm1::endProgram()
+{
+    m_services.deleteFile(collection::reportFilePath());
+    m_services.exitProcess(0);
+}
+
+void TForm1::QuitWithPrompt()
+{
+    if (!m_state.isModified()) {
+        endProgram();
+        return;
+    }
+    m_services.beep();
+    switch (m_links.savePrompt->showModal()) {
+    case toolkit::ResultOk:
+        if (!m_save.execute(m_services, this) || !SaveCollection())
+            return;
+        m_state.markSaved();
+        endProgram();
+        return;
+    case toolkit::ResultAbort:
+        endProgram();
+        return;
+    default:
+        return;
+    }
+}
+
+void TForm1::Button1Click()
+{
+    QuitWithPrompt();
+}
+
+void TForm1::Quitter1Click()
+{
+    m_services.exitProcess(0);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // FormClose: the window closes only by ending the program; after "Annuler" it stays open.
+    QuitWithPrompt();
+    event->ignore();
+}
+
+void TForm1::Button3Click()
+{
+    if (m_links.gallery)
+        m_links.gallery->showCentred();
+}
+
+void TForm1::Lesuros1Click()
+{
+    if (m_links.gallery)
+        m_links.gallery->showInPlace();
+}
+
+void TForm1::Touslesuros1Click()
+{
+    if (m_links.page1)
+        m_links.page1->printCatalogue();
+}
+
+void TForm1::Mesuros1Click()
+{
+}
+
+void TForm1::APropos1Click()
+{
+    if (m_links.about)
+        m_links.about->showModal();
+}
+
+void TForm1::FormActivate()
+{
+    if (!m_firstActivation)
+        return;
+    m_firstActivation = false;
+    if (m_links.splash) {
+        m_links.splash->requestCentreOnMainWindow();
+        m_links.splash->showModal();
+    }
+    const QStringList arguments = m_services.arguments();
+    if (arguments.isEmpty())
+        return;
+    m_commandLinePath = arguments.constFirst();
+    m_commandLineLoad = true;
+    LoadCollection();
+}
+
+bool TForm1::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(event);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_firstShow)
+        return;
+    m_firstShow = false;
+    if (QScreen* screen = this->screen()) {
+        const QRect desktop = screen->availableGeometry();
+        const QSize outer = frameGeometry().size();
+        move(toolkit::centredPosition(desktop.topLeft(), desktop.size(), outer));
+    }
+    // Some platforms never activate a window (offscreen, X11 without a window manager): there the
+    // first show counts as the first activation. Queued, so the window is on screen first.
+    QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
+}
+
+} // namespace numislot

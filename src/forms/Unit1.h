@@ -1,0 +1,128 @@
+#pragma once
+
+#include "catalogue/Catalogue.h"
+#include "collection/CompletionRules.h"
+#include "collection/Ownership.h"
+#include "toolkit/FileDialog.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTextEdit;
+
+namespace numislot {
+
+namespace toolkit {
+class PictureCell;
+class Services;
+} // namespace toolkit
+
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm16;
+
+// The other windows the main window drives, handed over once all of them exist.
+struct FormLinks
+{
+    TForm2* savePrompt = nullptr;
+    TForm3* about = nullptr;
+    TForm4* detail = nullptr;
+    TForm5* splash = nullptr;
+    TForm6* page1 = nullptr;
+    TForm7* page2 = nullptr;
+    TForm16* gallery = nullptr;
+};
+
+// The main window: the checklist of the 128 coins and the entry point of every command.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TForm1(toolkit::Services& services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    void setLinks(const FormLinks& links) { m_links = links; }
+
+    QCheckBox* checkBox(int slot) const { return m_checkBoxes[slot - 1]; }
+    bool isOwned(int slot) const;
+    collection::Ownership ownership() const;
+    const collection::CollectionState& state() const { return m_state; }
+
+    toolkit::FileDialog& openDialog() { return m_open; }
+    toolkit::FileDialog& saveDialog() { return m_save; }
+    QTextEdit* richEdit() const { return m_richEdit; }
+
+    // The handler of every coin box (CheckBox1Click .. CheckBox128Click), run after each change of state.
+    void checkBoxClick(int slot);
+    void RefreshCompletion();
+
+    // BitBtn1Click .. BitBtn16Click.
+    void issuerButtonClick(int issuer);
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Charger1Click();
+    void Savegarder1Click();
+    void Lesuros1Click();
+    void Touslesuros1Click();
+    void Mesuros1Click();
+    void Quitter1Click();
+    void APropos1Click();
+    void FormActivate();
+    void FormCreate() { }
+
+    // Reads the collection named by the command line or the Open dialog; true when it was read.
+    bool LoadCollection();
+    // Writes the collection to the Save dialog's file; true when all of it was written.
+    bool SaveCollection();
+    void QuitWithPrompt();
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildGrid(QWidget* client);
+    void buildControls(QWidget* client);
+    void buildMenu();
+    void buildTabOrder();
+    void OpenCommand();
+    void showCaptionFor(const QString& path);
+    void endProgram();
+
+    toolkit::Services& m_services;
+    FormLinks m_links;
+    collection::CollectionState m_state;
+    bool m_firstActivation = true;
+    bool m_firstShow = true;
+    bool m_commandLineLoad = false;
+    QString m_commandLinePath;
+
+    std::array<QCheckBox*, catalogue::SlotCount> m_checkBoxes{};
+    std::array<QLabel*, catalogue::IssuerCount> m_issuerLabels{};    // by issuer, slot order
+    std::array<QPushButton*, catalogue::IssuerCount> m_issuerButtons{}; // by issuer, slot order
+    std::array<toolkit::PictureCell*, catalogue::DenominationCount> m_images{}; // Image1..Image8
+    QLabel* m_label17 = nullptr;
+    QPushButton* m_button1 = nullptr;
+    QPushButton* m_button2 = nullptr;
+    QPushButton* m_button3 = nullptr;
+    QTextEdit* m_richEdit = nullptr;
+
+    toolkit::FileDialog m_save;
+    toolkit::FileDialog m_open;
+};
+
+} // namespace numislot

@@ -1,0 +1,52 @@
+#include "forms/Unit2.h"
+
+#include "toolkit/Environment.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace numislot {
+
+TForm2::TForm2(QWidget* parent)
+    : ModalForm(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(u"Form2"_s);
+    setWindowTitle(u"Sauvegarder ?"_s);
+    setFont(toolkit::formFont());
+    setFixedSize(271, 115);
+    setCentredOnEveryShow(true);
+
+    auto* label = new QLabel(u"Voulez vous sauvegarder la collection en cours ?"_s, this);
+    label->setObjectName(u"Label1"_s);
+    label->setGeometry(16, 15, 232, 13);
+
+    struct Answer
+    {
+        const char16_t* name;
+        const char16_t* caption;
+        int left;
+        int result;
+    };
+    static constexpr Answer answers[] = {
+        {u"Button1", u"&Oui", 16, toolkit::ResultOk},
+        {u"Button2", u"&Non", 99, toolkit::ResultAbort},
+        {u"Button3", u"&Annuler", 182, toolkit::ResultCancel},
+    };
+    QWidget* previous = nullptr;
+    for (const Answer& answer : answers) {
+        auto* button = new QPushButton(QString::fromUtf16(answer.caption), this);
+        button->setObjectName(QString::fromUtf16(answer.name));
+        button->setGeometry(answer.left, 47, 65, 25);
+        // No default button: Enter presses the focused one, Escape none.
+        button->setAutoDefault(false);
+        const int result = answer.result;
+        connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+        if (previous)
+            setTabOrder(previous, button);
+        previous = button;
+    }
+}
+
+} // namespace numislot

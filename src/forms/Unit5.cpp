@@ -1,0 +1,45 @@
+#include "forms/Unit5.h"
+
+#include "toolkit/Environment.h"
+#include "toolkit/PictureCell.h"
+#include "toolkit/Placement.h"
+
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace numislot {
+
+TForm5::TForm5(QWidget* parent)
+    : ModalForm(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(u"Form5"_s);
+    setFont(toolkit::formFont());
+    setFixedSize(445, 191);
+    setCursor(Qt::CrossCursor);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    m_image1 = new toolkit::PictureCell(this);
+    m_image1->setObjectName(u"Image1"_s);
+    m_image1->setGeometry(0, 0, 445, 191);
+    m_image1->setPicture(toolkit::Picture::embedded(u"Form5", u"Image1"));
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(u"Timer1"_s);
+    m_timer1->setInterval(4000);
+    connect(m_timer1, &QTimer::timeout, this, &TForm5::Timer1Timer);
+    m_timer1->start();
+}
+
+void TForm5::Timer1Timer()
+{
+    if (QWidget* main = toolkit::mainWindow())
+        main->setVisible(true);
+    // Ends the modal show with Cancel; on a hidden splash it changes nothing.
+    close();
+}
+
+} // namespace numislot

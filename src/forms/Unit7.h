@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QWidget>
+
+namespace numislot {
+
+// Catalogue print page 2 (Italie to Vatican); never shown.
+class TForm7 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TForm7(QWidget* parent = nullptr);
+};
+
+} // namespace numislot
