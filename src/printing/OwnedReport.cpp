@@ -1,0 +1,136 @@
+#include "printing/OwnedReport.h"
+
+#include <array>
+#include <string_view>
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Maker.h"
+
+using namespace Qt::StringLiterals;
+
+namespace numislot::printing {
+
+namespace {
+
+constexpr std::string_view LineBreak = "\r\n";
+constexpr std::string_view Indent = "             "; // 13 blanks
+
+struct Mark
+{
+    std::string_view owned;
+    std::string_view notOwned;
+};
+
+// The blanks are part of the marks; they do not line up from one line to the next, by design.
+const std::array<Mark, catalogue::DenominationCount> marks{{
+    {"             2€  ", "             -- "},
+    {"1€  ", "-- "},
+    {"50c€  ", "-- "},
+    {"20c€  ", "-- "},
+    {"10c€  ", "-- "},
+    {"5c€  ", "-- "},
+    {"2c€  ", "-- "},
+    {"1c€", "-- "},
+}};
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+qsizetype codePointCount(QStringView text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i, ++count) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+    }
+    return count;
+}
+
+// Windows-1252 through the library converter, one byte per character. A character it cannot hold
+// becomes one '?' (ICU would put the control byte SUB there, or drop a lone surrogate at the end
+// of the text), and so does a line break, so that a caption taken from a file name cannot add
+// lines to the report.
+QByteArray toWindows1252(const QString& text)
+{
+    // Stateless, so that a lone surrogate is never held over to the next call.
+    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError() && bytes.size() == codePointCount(text) && !text.contains(u'\r')
+        && !text.contains(u'\n'))
+        return bytes;
+
+    // Character by character, each one kept only when it comes back unchanged: the ICU encoder
+    // keeps its error flag across resetState(), so the flag cannot tell which one failed.
+    QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
+    bytes.clear();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        const QStringView codePoint = QStringView(text).mid(i, length);
+        i += length;
+        const QByteArray encoded = encoder.encode(codePoint);
+        const bool kept = codePoint != u"\r" && codePoint != u"\n" && encoded.size() == 1
+                          && QString(decoder.decode(encoded)) == codePoint;
+        bytes.append(kept ? encoded : QByteArray(1, '?'));
+    }
+    return bytes;
+}
+
+void appendLatin(QByteArray& out, std::string_view utf8)
+{
+    out.append(toWindows1252(fromUtf8(utf8)));
+}
+
+} // namespace
+
+QByteArray reportFooter()
+{
+    return toWindows1252(u"Réalisé par "_s + fromUtf8(catalogue::MakerName) + u" - contact : "_s
+                         + fromUtf8(catalogue::ContactAddress));
+}
+
+QByteArray ownedReport(const collection::Ownership& ownership, const QString& caption, const QString& countText)
+{
+    QByteArray out;
+    out.reserve(2048);
+    out.append(toWindows1252(caption));
+    out.append(LineBreak.data(), qsizetype(LineBreak.size()));
+    out.append(LineBreak.data(), qsizetype(LineBreak.size()));
+
+    for (int row = 0; row < catalogue::IssuerCount; ++row) {
+        const int issuer = catalogue::issuerAtRow(row);
+        out.append(Indent.data(), qsizetype(Indent.size()));
+        appendLatin(out, catalogue::issuers[issuer].name);
+        out.append(" : ");
+        for (int denomination = 0; denomination < catalogue::DenominationCount; ++denomination) {
+            const bool owned = collection::isOwned(ownership, catalogue::slotOf(issuer, denomination));
+            appendLatin(out, owned ? marks[denomination].owned : marks[denomination].notOwned);
+        }
+        out.append(LineBreak.data(), qsizetype(LineBreak.size()));
+        out.append(LineBreak.data(), qsizetype(LineBreak.size()));
+    }
+
+    out.append(toWindows1252(u"Je possède donc "_s + countText + u" €uros sur 128"_s));
+    out.append(LineBreak.data(), qsizetype(LineBreak.size()));
+    out.append(LineBreak.data(), qsizetype(LineBreak.size()));
+    out.append(reportFooter());
+    return out;
+}
+
+bool writeOwnedReport(const QString& path, const QByteArray& bytes)
+{
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+} // namespace numislot::printing

@@ -1,0 +1,22 @@
+#pragma once
+
+// The owned-coins report: plain Windows-1252 text with CR LF line breaks, one line per issuer in
+// display order, then the count line and a footer without a line break.
+
+#include <QByteArray>
+#include <QString>
+
+#include "collection/Ownership.h"
+
+namespace numislot::printing {
+
+// caption: the main window's caption; countText: the status label's text, copied as it reads.
+QByteArray ownedReport(const collection::Ownership& ownership, const QString& caption, const QString& countText);
+
+// The last line of every report, already encoded.
+QByteArray reportFooter();
+
+// Creates or truncates the file and writes the bytes; false when it cannot be created or written.
+bool writeOwnedReport(const QString& path, const QByteArray& bytes);
+
+} // namespace numislot::printing

@@ -1,0 +1,7 @@
+# Collection files and the owned-coins report bytes.
+numislot_add_test(tst_collectionfile tst_collectionfile.cpp LIBS numislot_core)
+numislot_add_test(tst_ownedreport tst_ownedreport.cpp LIBS numislot_core)
+
+if(NUMISLOT_FUZZ)
+    add_subdirectory(fuzz)
+endif()
