@@ -1,3 +1,5 @@
+#include "collection/CollectionFile.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -5,20 +7,16 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <chrono>
-#include <future>
-
 #include <csignal>
 #include <fcntl.h>
+#include <future>
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include "collection/CollectionFile.h"
 
 using namespace Qt::StringLiterals;
 using numislot::collection::Ownership;
@@ -37,7 +35,7 @@ QByteArray pattern(const Ownership& ownership)
 
 Ownership fromPattern(QByteArrayView text)
 {
-    Ownership ownership{};
+    Ownership ownership {};
     for (int i = 0; i < 128; ++i)
         ownership[i] = text[i] == '1';
     return ownership;
@@ -68,7 +66,10 @@ QByteArray readRaw(const QString& path)
 class FailDevice : public QBuffer
 {
 public:
-    explicit FailDevice(qint64 limit) : m_limit(limit) {}
+    explicit FailDevice(qint64 limit)
+        : m_limit(limit)
+    {
+    }
 
 protected:
     qint64 writeData(const char* data, qint64 length) override
@@ -165,15 +166,19 @@ void TestCollectionFile::readContents_data()
     QTest::newRow("all ones") << QByteArray(128, '1') << QByteArray(128, '1');
     QTest::newRow("all zeros") << none << none;
     QTest::newRow("other bytes never own") << repeated(QByteArrayView("2Y\0\xFF", 4), 128) << none;
-    QTest::newRow("ones among other bytes") << repeated(QByteArrayView("1\0Y1\xFF" "2", 6), 128)
-                                            << repeated("100100", 128);
-    QTest::newRow("ten bytes ending in one") << QByteArray("1010101011") << QByteArray("1010101011") + QByteArray(118, '0');
-    QTest::newRow("ten bytes ending in zero") << QByteArray("1111111110") << QByteArray("1111111110") + QByteArray(118, '0');
+    QTest::newRow("ones among other bytes") << repeated(QByteArrayView("1\0Y1\xFF"
+                                                                       "2",
+                                                            6),
+        128) << repeated("100100", 128);
+    QTest::newRow("ten bytes ending in one")
+        << QByteArray("1010101011") << QByteArray("1010101011") + QByteArray(118, '0');
+    QTest::newRow("ten bytes ending in zero")
+        << QByteArray("1111111110") << QByteArray("1111111110") + QByteArray(118, '0');
     QTest::newRow("one byte") << QByteArray("1") << QByteArray("1") + QByteArray(127, '0');
     QTest::newRow("127 ones") << QByteArray(127, '1') << QByteArray(127, '1') + '0';
     QTest::newRow("empty") << QByteArray() << none;
-    QTest::newRow("slot order, Slovenie last") << QByteArray(120, '0') + QByteArray(8, '1')
-                                               << QByteArray(120, '0') + QByteArray(8, '1');
+    QTest::newRow("slot order, Slovenie last")
+        << QByteArray(120, '0') + QByteArray(8, '1') << QByteArray(120, '0') + QByteArray(8, '1');
 }
 
 void TestCollectionFile::readContents()
@@ -292,7 +297,7 @@ void TestCollectionFile::notRegularFile()
         target = path(u"s.eur"_s);
         socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         QVERIFY(socketFd >= 0);
-        sockaddr_un address{};
+        sockaddr_un address {};
         address.sun_family = AF_UNIX;
         const QByteArray local = QFile::encodeName(target);
         QVERIFY(size_t(local.size()) < sizeof(address.sun_path));
@@ -450,8 +455,7 @@ void TestCollectionFile::saveOntoFullFileSystem()
     QFile filler(dir + u"/filler"_s);
     QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     const QByteArray block(4096, 'x');
-    for (int i = 0; i < 1024 && filler.write(block) == block.size(); ++i) {
-    }
+    for (int i = 0; i < 1024 && filler.write(block) == block.size(); ++i) { }
     filler.close();
     QFile probe(dir + u"/probe"_s);
     QVERIFY(probe.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
@@ -519,7 +523,7 @@ void TestCollectionFile::killedDuringSaves()
 
         const QByteArray onDisk = readRaw(file);
         QVERIFY2(onDisk == oldContent || onDisk == newContent,
-                 qPrintable(u"round %1: %2 bytes: %3"_s.arg(round).arg(onDisk.size()).arg(QString::fromLatin1(onDisk))));
+            qPrintable(u"round %1: %2 bytes: %3"_s.arg(round).arg(onDisk.size()).arg(QString::fromLatin1(onDisk))));
         sawNew += onDisk == newContent;
     }
     qInfo("the new contents were on disk after %d of 60 kills", sawNew);

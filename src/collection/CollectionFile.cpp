@@ -1,16 +1,14 @@
 #include "collection/CollectionFile.h"
 
-#include <algorithm>
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QFile>
 #include <QFileDevice>
 #include <QIODevice>
 #include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace numislot::collection {
 
@@ -20,7 +18,10 @@ namespace {
 class FileDescriptor
 {
 public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    {
+    }
     ~FileDescriptor()
     {
         if (m_fd >= 0)
@@ -48,7 +49,7 @@ QByteArray encodeCollection(const Ownership& ownership)
 
 Ownership decodeCollection(QByteArrayView bytes)
 {
-    Ownership ownership{};
+    Ownership ownership {};
     const qsizetype used = std::min(bytes.size(), CollectionFileSize);
     for (qsizetype i = 0; i < used; ++i)
         ownership[i] = bytes[i] == OwnedByte;
@@ -67,7 +68,7 @@ std::optional<Ownership> readCollectionFile(const QString& path)
     const FileDescriptor fd(::open(localPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0)
         return std::nullopt;
-    struct stat status{};
+    struct stat status = {};
     if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
 

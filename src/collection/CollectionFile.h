@@ -2,13 +2,12 @@
 
 // The collection file: 128 bytes in slot order, '1' for an owned coin, anything else for one not held.
 
-#include <optional>
+#include "collection/Ownership.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-
-#include "collection/Ownership.h"
+#include <optional>
 
 class QIODevice;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include "catalogue/Catalogue.h"
+
+#include <array>
 
 namespace numislot::collection {
 

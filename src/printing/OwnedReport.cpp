@@ -1,14 +1,13 @@
 #include "printing/OwnedReport.h"
 
-#include <array>
-#include <string_view>
+#include "catalogue/Catalogue.h"
+#include "catalogue/Maker.h"
 
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
-
-#include "catalogue/Catalogue.h"
-#include "catalogue/Maker.h"
+#include <array>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -26,16 +25,16 @@ struct Mark
 };
 
 // The blanks are part of the marks; they do not line up from one line to the next, by design.
-const std::array<Mark, catalogue::DenominationCount> marks{{
-    {"             2€  ", "             -- "},
-    {"1€  ", "-- "},
-    {"50c€  ", "-- "},
-    {"20c€  ", "-- "},
-    {"10c€  ", "-- "},
-    {"5c€  ", "-- "},
-    {"2c€  ", "-- "},
-    {"1c€", "-- "},
-}};
+constexpr std::array<Mark, catalogue::DenominationCount> marks { {
+    { "             2€  ", "             -- " },
+    { "1€  ", "-- " },
+    { "50c€  ", "-- " },
+    { "20c€  ", "-- " },
+    { "10c€  ", "-- " },
+    { "5c€  ", "-- " },
+    { "2c€  ", "-- " },
+    { "1c€", "-- " },
+} };
 
 QString fromUtf8(std::string_view text)
 {
@@ -61,8 +60,7 @@ QByteArray toWindows1252(const QString& text)
     // Stateless, so that a lone surrogate is never held over to the next call.
     QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
     QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError() && bytes.size() == codePointCount(text) && !text.contains(u'\r')
-        && !text.contains(u'\n'))
+    if (!encoder.hasError() && bytes.size() == codePointCount(text) && !text.contains(u'\r') && !text.contains(u'\n'))
         return bytes;
 
     // Character by character, each one kept only when it comes back unchanged: the ICU encoder
@@ -70,56 +68,91 @@ QByteArray toWindows1252(const QString& text)
     QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
     bytes.clear();
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        const qsizetype length
+            = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
         const QStringView codePoint = QStringView(text).mid(i, length);
         i += length;
         const QByteArray encoded = encoder.encode(codePoint);
         const bool kept = codePoint != u"\r" && codePoint != u"\n" && encoded.size() == 1
-                          && QString(decoder.decode(encoded)) == codePoint;
+            && QString(decoder.decode(encoded)) == codePoint;
         bytes.append(kept ? encoded : QByteArray(1, '?'));
     }
     return bytes;
 }
 
-void appendLatin(QByteArray& out, std::string_view utf8)
+QByteArray toWindows1252(std::string_view utf8)
 {
-    out.append(toWindows1252(fromUtf8(utf8)));
+    return toWindows1252(fromUtf8(utf8));
+}
+
+// The fixed pieces, converted once.
+struct Pieces
+{
+    std::array<QByteArray, catalogue::IssuerCount> names;
+    std::array<QByteArray, catalogue::DenominationCount> owned;
+    std::array<QByteArray, catalogue::DenominationCount> notOwned;
+    QByteArray countPrefix = toWindows1252(u"Je possède donc "_s);
+    QByteArray countSuffix = toWindows1252(u" €uros sur 128"_s);
+    QByteArray footer = toWindows1252(
+        u"Réalisé par "_s + fromUtf8(catalogue::MakerName) + u" - contact : "_s + fromUtf8(catalogue::ContactAddress));
+
+    Pieces()
+    {
+        for (int issuer = 0; issuer < catalogue::IssuerCount; ++issuer)
+            names[issuer] = toWindows1252(catalogue::issuers[issuer].name);
+        for (int denomination = 0; denomination < catalogue::DenominationCount; ++denomination) {
+            owned[denomination] = toWindows1252(marks[denomination].owned);
+            notOwned[denomination] = toWindows1252(marks[denomination].notOwned);
+        }
+    }
+};
+
+const Pieces& pieces()
+{
+    static const Pieces converted;
+    return converted;
+}
+
+void appendLineBreak(QByteArray& out)
+{
+    out.append(LineBreak.data(), qsizetype(LineBreak.size()));
 }
 
 } // namespace
 
 QByteArray reportFooter()
 {
-    return toWindows1252(u"Réalisé par "_s + fromUtf8(catalogue::MakerName) + u" - contact : "_s
-                         + fromUtf8(catalogue::ContactAddress));
+    return pieces().footer;
 }
 
 QByteArray ownedReport(const collection::Ownership& ownership, const QString& caption, const QString& countText)
 {
+    const Pieces& fixed = pieces();
     QByteArray out;
     out.reserve(2048);
     out.append(toWindows1252(caption));
-    out.append(LineBreak.data(), qsizetype(LineBreak.size()));
-    out.append(LineBreak.data(), qsizetype(LineBreak.size()));
+    appendLineBreak(out);
+    appendLineBreak(out);
 
     for (int row = 0; row < catalogue::IssuerCount; ++row) {
         const int issuer = catalogue::issuerAtRow(row);
         out.append(Indent.data(), qsizetype(Indent.size()));
-        appendLatin(out, catalogue::issuers[issuer].name);
+        out.append(fixed.names[issuer]);
         out.append(" : ");
         for (int denomination = 0; denomination < catalogue::DenominationCount; ++denomination) {
             const bool owned = collection::isOwned(ownership, catalogue::slotOf(issuer, denomination));
-            appendLatin(out, owned ? marks[denomination].owned : marks[denomination].notOwned);
+            out.append(owned ? fixed.owned[denomination] : fixed.notOwned[denomination]);
         }
-        out.append(LineBreak.data(), qsizetype(LineBreak.size()));
-        out.append(LineBreak.data(), qsizetype(LineBreak.size()));
+        appendLineBreak(out);
+        appendLineBreak(out);
     }
 
-    out.append(toWindows1252(u"Je possède donc "_s + countText + u" €uros sur 128"_s));
-    out.append(LineBreak.data(), qsizetype(LineBreak.size()));
-    out.append(LineBreak.data(), qsizetype(LineBreak.size()));
-    out.append(reportFooter());
+    out.append(fixed.countPrefix);
+    out.append(toWindows1252(countText));
+    out.append(fixed.countSuffix);
+    appendLineBreak(out);
+    appendLineBreak(out);
+    out.append(fixed.footer);
     return out;
 }
 

@@ -3,10 +3,10 @@
 // The owned-coins report: plain Windows-1252 text with CR LF line breaks, one line per issuer in
 // display order, then the count line and a footer without a line break.
 
+#include "collection/Ownership.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include "collection/Ownership.h"
 
 namespace numislot::printing {
 
