@@ -1,25 +1,180 @@
 #include "forms/Unit16.h"
 
+#include "catalogue/GalleryLayout.h"
+#include "forms/Unit6.h"
 #include "toolkit/Environment.h"
 #include "toolkit/Placement.h"
+#include "toolkit/Text.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace numislot {
 
+namespace {
+
+constexpr QSize OuterSize(649, 464);
+// Frame of the layout's original platform (4-pixel sizing borders, 19-pixel caption); it gives
+// the client height that shows the end of the content at 1483.
+constexpr QSize OriginalFrame(8, 27);
+
+QSize frameExtra(const QWidget* window)
+{
+    return window->frameGeometry().size() - window->geometry().size();
+}
+
+bool hasFrame(const QWidget* window)
+{
+    return window->testAttribute(Qt::WA_WState_Created) && !frameExtra(window).isNull();
+}
+
+QRect toQRect(const catalogue::Rect& rect)
+{
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+// The background under the gallery's controls: the only place where FormMouseMove starts.
+class GalleryContent : public QWidget
+{
+public:
+    GalleryContent(TForm16* form, QWidget* parent)
+        : QWidget(parent)
+        , m_form(form)
+    {
+        setMouseTracking(true);
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        m_form->FormMouseMove();
+        event->accept();
+    }
+
+private:
+    TForm16* m_form;
+};
+
+// Controls on the content keep their pointer events: a move over them must not reach the background.
+void keepMouseEvents(QWidget* control)
+{
+    control->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+} // namespace
+
 TForm16::TForm16(QWidget* parent)
     : QScrollArea(parent)
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
     setObjectName(u"Form16"_s);
     setWindowTitle(u"Les €uros"_s);
     setFont(toolkit::formFont());
-    resize(649, 464);
+    setFrameShape(QFrame::NoFrame);
+
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Base, Qt::white);
+    setPalette(white);
+    viewport()->setPalette(white);
+    viewport()->setAutoFillBackground(true);
+
+    buildContent();
+
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    verticalScrollBar()->setTracking(true);
+    horizontalScrollBar()->setTracking(true);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_keepAtEnd = false; });
+
+    resize(OuterSize - OriginalFrame);
+    m_fittedSize = size();
     move(174, 166);
+}
+
+void TForm16::buildContent()
+{
+    using namespace catalogue;
+
+    auto* content = new GalleryContent(this, this);
+    content->setObjectName(u"GalleryContent"_s);
+    content->setPalette(palette());
+    content->setAutoFillBackground(true);
+    m_content = content;
+
+    int contentWidth = GalleryPrintButton.left + GalleryPrintButton.width;
+    for (int n = 1; n <= GalleryCellCount; ++n) {
+        const QString name = u"Image%1"_s.arg(n);
+        auto* cell = new toolkit::PictureCell(m_content);
+        cell->setObjectName(name);
+        cell->setGeometry(toQRect(galleryCellRect(n)));
+        cell->setPicture(toolkit::Picture::embedded(u"Form16", name));
+        cell->setToolTip(toolkit::qs(designName(slotOfGalleryCell(n))));
+        keepMouseEvents(cell);
+        m_cells[n - 1] = cell;
+        contentWidth = std::max(contentWidth, cell->geometry().right() + 1);
+    }
+
+    for (const GalleryRow& row : galleryRows) {
+        auto* caption = new QLabel(toolkit::qs(row.caption), m_content);
+        caption->setObjectName(u"Label%1"_s.arg(row.captionNumber));
+        const int width = caption->sizeHint().width();
+        caption->setGeometry(GalleryCaptionCentre - width / 2, row.captionTop, width, GalleryCaptionHeight);
+        keepMouseEvents(caption);
+
+        if (row.separatorNumber == 0)
+            continue;
+        auto* separator = new QGroupBox(m_content);
+        separator->setObjectName(u"GroupBox%1"_s.arg(row.separatorNumber));
+        separator->setGeometry(row.separatorLeft, row.separatorTop, GallerySeparatorSize.width,
+                               GallerySeparatorSize.height);
+        keepMouseEvents(separator);
+        contentWidth = std::max(contentWidth, separator->geometry().right() + 1);
+    }
+
+    m_button1 = new QPushButton(u"Imprimer"_s, m_content);
+    m_button1->setObjectName(u"Button1"_s);
+    m_button1->setGeometry(toQRect(GalleryPrintButton));
+    keepMouseEvents(m_button1);
+    connect(m_button1, &QPushButton::clicked, this, &TForm16::Button1Click);
+
+    // The scroll range follows the controls' extent: exactly the content height, never the window's.
+    m_content->setMinimumSize(contentWidth, GalleryContentHeight);
+    m_content->setMaximumHeight(GalleryContentHeight);
+    setWidgetResizable(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWidget(m_content);
+}
+
+const toolkit::PictureCell* TForm16::cell(int n) const
+{
+    return catalogue::isGalleryCell(n) ? m_cells[n - 1] : nullptr;
+}
+
+toolkit::Picture TForm16::cellPicture(int n) const
+{
+    const toolkit::PictureCell* found = cell(n);
+    return found ? found->picture() : toolkit::Picture();
+}
+
+QString TForm16::cellHint(int n) const
+{
+    const toolkit::PictureCell* found = cell(n);
+    return found ? found->toolTip() : QString();
 }
 
 void TForm16::showCentred()
 {
+    fitOuterSize();
     toolkit::centreOverMainWindow(this);
     hide();
     show();
@@ -29,8 +184,86 @@ void TForm16::showCentred()
 
 void TForm16::showInPlace()
 {
-    if (!isVisible())
-        show();
+    if (isVisible())
+        return;
+    fitOuterSize();
+    show();
+}
+
+void TForm16::FormMouseMove()
+{
+    m_button1->move(catalogue::GalleryPrintButton.left,
+                    verticalScrollBar()->value() + catalogue::GalleryPrintButtonAnchor);
+}
+
+void TForm16::Button1Click()
+{
+    if (m_page1)
+        m_page1->printCatalogue();
+}
+
+void TForm16::fitOuterSize()
+{
+    // Before its first show the window has no frame of its own; the main window's is the best guess.
+    if (m_everShown || m_frameSeen)
+        return;
+    QSize frame = OriginalFrame;
+    if (hasFrame(this))
+        frame = frameExtra(this);
+    else if (const QWidget* main = toolkit::mainWindow(); main && main != this && hasFrame(main))
+        frame = frameExtra(main);
+    resize(OuterSize - frame);
+    m_fittedSize = size();
+}
+
+void TForm16::watchForFrame()
+{
+    // The window manager adds its frame some time after mapping; match the outer size once, unless
+    // the user has resized the window meanwhile.
+    if (m_frameSeen || !isVisible() || !hasFrame(this))
+        return;
+    m_frameSeen = true;
+    if (size() == m_fittedSize) {
+        resize(OuterSize - frameExtra(this));
+        m_fittedSize = size();
+    }
+}
+
+void TForm16::keepAtEndOfContent()
+{
+    if (m_keepAtEnd)
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+void TForm16::showEvent(QShowEvent* event)
+{
+    fitOuterSize();
+    QScrollArea::showEvent(event);
+    m_everShown = true;
+    keepAtEndOfContent();
+    watchForFrame();
+    if (!m_frameSeen)
+        QTimer::singleShot(0, this, &TForm16::watchForFrame);
+}
+
+void TForm16::hideEvent(QHideEvent* event)
+{
+    QScrollArea::hideEvent(event);
+    if (m_everShown)
+        m_keepAtEnd = false;
+}
+
+void TForm16::moveEvent(QMoveEvent* event)
+{
+    QScrollArea::moveEvent(event);
+    watchForFrame();
+}
+
+void TForm16::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    watchForFrame();
+    keepAtEndOfContent();
 }
 
 } // namespace numislot

@@ -1,28 +1,89 @@
 #include "forms/Unit4.h"
 
+#include "catalogue/GalleryLayout.h"
+#include "collection/CompletionRules.h"
 #include "forms/Unit16.h"
+#include "toolkit/Colours.h"
 #include "toolkit/Environment.h"
+#include "toolkit/PictureCell.h"
+#include "toolkit/Text.h"
+
+#include <QLabel>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
 namespace numislot {
 
+namespace {
+QRect toQRect(const catalogue::Rect& rect)
+{
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+} // namespace
+
 TForm4::TForm4(QWidget* parent)
     : ModalForm(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
+    using namespace catalogue;
+
     setObjectName(u"Form4"_s);
     setFont(toolkit::formFont());
-    setFixedSize(690, 173);
+    setFixedSize(DetailClientSize.width, DetailClientSize.height);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
+
+    m_button1 = new QPushButton(u"&Ok"_s, this);
+    m_button1->setObjectName(u"Button1"_s);
+    m_button1->setGeometry(toQRect(DetailOkButton));
+    m_button1->setDefault(true);
+    connect(m_button1, &QPushButton::clicked, this, [this] { done(toolkit::ResultOk); });
+
+    for (int k = 0; k < DenominationCount; ++k) {
+        auto* label = new QLabel(toolkit::qs(denominations[k].detailCaption), this);
+        label->setObjectName(u"Label%1"_s.arg(k + 1));
+        label->setGeometry(detailLabelLefts[k], DetailLabelTop, label->sizeHint().width(), DetailLabelHeight);
+        toolkit::setBackgroundColour(label, collection::White);
+        m_labels[k] = label;
+    }
+    for (int k = 0; k < DenominationCount; ++k) {
+        auto* cell = new toolkit::PictureCell(this);
+        cell->setObjectName(u"Image%1"_s.arg(k + 1));
+        cell->setGeometry(toQRect(detailCellRects[k]));
+        m_cells[k] = cell;
+    }
+}
+
+void TForm4::rename(const QString& name)
+{
+    if (windowTitle() == objectName())
+        setWindowTitle(name);
+    setObjectName(name);
 }
 
 void TForm4::ShowIssuerDetail(int issuer, const std::array<bool, catalogue::DenominationCount>& owned)
 {
-    Q_UNUSED(issuer);
-    Q_UNUSED(owned);
+    using namespace catalogue;
+    if (issuer < 0 || issuer >= IssuerCount)
+        return;
+
+    for (int k = 0; k < DenominationCount; ++k) {
+        const int cell = galleryCellOfSlot(slotOf(issuer, k));
+        m_cells[k]->setPicture(m_gallery ? m_gallery->cellPicture(cell) : toolkit::Picture());
+        m_cells[k]->setToolTip(m_gallery ? m_gallery->cellHint(cell) : QString());
+    }
+
+    requestCentreOnMainWindow();
+
+    rename(QString());
+    rename(toolkit::qs(issuers[issuer].titleWord));
+
+    for (int k = 0; k < DenominationCount; ++k)
+        toolkit::setBackgroundColour(m_labels[k], owned[k] ? collection::Lime : collection::White);
+
+    showModal();
 }
 
 } // namespace numislot

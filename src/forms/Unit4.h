@@ -5,7 +5,14 @@
 
 #include <array>
 
+class QLabel;
+class QPushButton;
+
 namespace numislot {
+
+namespace toolkit {
+class PictureCell;
+}
 
 class TForm16;
 
@@ -23,7 +30,13 @@ public:
     void ShowIssuerDetail(int issuer, const std::array<bool, catalogue::DenominationCount>& owned);
 
 private:
+    // The title follows the object name when both were equal, as the windows' titles always have.
+    void rename(const QString& name);
+
     TForm16* m_gallery = nullptr;
+    QPushButton* m_button1 = nullptr;
+    std::array<QLabel*, catalogue::DenominationCount> m_labels{};
+    std::array<toolkit::PictureCell*, catalogue::DenominationCount> m_cells{};
 };
 
 } // namespace numislot

@@ -1,0 +1,607 @@
+#include "catalogue/Catalogue.h"
+#include "forms/Unit16.h"
+#include "toolkit/Placement.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <memory>
+
+using namespace numislot;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template <typename T = QWidget>
+T* control(const TForm16& gallery, const QString& name)
+{
+    T* found = gallery.findChild<T*>(name);
+    if (!found)
+        qWarning("no control %s", qPrintable(name));
+    return found;
+}
+
+QRect cellGeometry(const TForm16& gallery, int n)
+{
+    const QWidget* cell = control(gallery, u"Image%1"_s.arg(n));
+    return cell ? cell->geometry() : QRect();
+}
+
+} // namespace
+
+// The cell-to-coin rule: Image<n> holds slot n except for the exchanged Slovénie and Vatican blocks.
+class TestCellRule : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void slotOfCell_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("slot");
+        QTest::newRow("Allemagne 2 euro") << 1 << 1;
+        QTest::newRow("San Marin 1 cent") << 104 << 104;
+        QTest::newRow("Slovenie 2 euro") << 105 << 121;
+        QTest::newRow("Slovenie 1 cent") << 112 << 128;
+        QTest::newRow("Monaco 2 euro") << 113 << 113;
+        QTest::newRow("Monaco 1 cent") << 120 << 120;
+        QTest::newRow("Vatican 2 euro") << 121 << 105;
+        QTest::newRow("Vatican 1 cent") << 128 << 112;
+    }
+    void slotOfCell()
+    {
+        QFETCH(int, cell);
+        QFETCH(int, slot);
+        QCOMPARE(catalogue::slotOfGalleryCell(cell), slot);
+        QCOMPARE(catalogue::galleryCellOfSlot(slot), cell);
+    }
+
+    void everySlotHasExactlyOneCell()
+    {
+        QList<int> seen(catalogue::SlotCount + 1, 0);
+        for (int cell = 1; cell <= catalogue::SlotCount; ++cell) {
+            const int slot = catalogue::slotOfGalleryCell(cell);
+            QVERIFY(catalogue::isSlot(slot));
+            ++seen[slot];
+        }
+        for (int slot = 1; slot <= catalogue::SlotCount; ++slot)
+            QCOMPARE(seen[slot], 1);
+    }
+};
+
+// Where the gallery puts its cells, captions, separators and button.
+class TestGalleryGeometry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_gallery = std::make_unique<TForm16>(); }
+    void cleanup() { m_gallery.reset(); }
+
+    void windowProperties()
+    {
+        QCOMPARE(m_gallery->windowTitle(), u"Les €uros"_s);
+        QCOMPARE(m_gallery->objectName(), u"Form16"_s);
+        const Qt::WindowFlags flags = m_gallery->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(flags & Qt::WindowSystemMenuHint);
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(m_gallery->minimumSize() != m_gallery->maximumSize());
+        QCOMPARE(m_gallery->pos(), QPoint(174, 166));
+        QCOMPARE(m_gallery->viewport()->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(m_gallery->widget()->palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(m_gallery->verticalScrollBar()->hasTracking());
+    }
+
+    void rowTops_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("top");
+        const QList<std::pair<int, int>> rows{{1, 8},      {9, 129},    {17, 253},   {25, 374},
+                                              {33, 503},   {41, 629},   {49, 750},   {57, 871},
+                                              {65, 992},   {73, 1113},  {113, 1234}, {81, 1349},
+                                              {89, 1470},  {97, 1595},  {105, 1721}, {121, 1827}};
+        for (const auto& [cell, top] : rows)
+            QTest::addRow("Image%d", cell) << cell << top;
+    }
+    void rowTops()
+    {
+        QFETCH(int, cell);
+        QFETCH(int, top);
+        QCOMPARE(cellGeometry(*m_gallery, cell).top(), top);
+    }
+
+    void cells_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Allemagne 2 euro") << 1 << QRect(8, 8, 79, 80);
+        QTest::newRow("Allemagne 1 cent") << 8 << QRect(566, 22, 52, 53);
+        QTest::newRow("Autriche 1 euro odd height") << 10 << QRect(88, 131, 75, 77);
+        QTest::newRow("Finlande 2 euro square") << 33 << QRect(8, 503, 79, 79);
+        QTest::newRow("Finlande 20 cent") << 36 << QRect(247, 508, 70, 70);
+        QTest::newRow("Italie 2 euro small") << 65 << QRect(8, 992, 76, 76);
+        QTest::newRow("Italie 1 euro") << 66 << QRect(88, 994, 75, 76);
+        QTest::newRow("Monaco 5 cent") << 118 << QRect(407, 1240, 67, 68);
+        QTest::newRow("Pays-Bas 50 cent") << 83 << QRect(167, 1352, 74, 75);
+        QTest::newRow("Saint Marin 50 cent") << 99 << QRect(167, 1599, 71, 73);
+        QTest::newRow("Vatican 2 euro") << 121 << QRect(8, 1827, 79, 81);
+        QTest::newRow("Vatican 2 cent") << 127 << QRect(486, 1838, 58, 59);
+        QTest::newRow("Vatican 1 cent off column") << 128 << QRect(565, 1841, 52, 52);
+    }
+    void cells()
+    {
+        QFETCH(int, cell);
+        QFETCH(QRect, geometry);
+        QCOMPARE(cellGeometry(*m_gallery, cell), geometry);
+    }
+
+    void sloveniaRow_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Image105 2 euro") << 105 << QRect(17, 1721, 73, 74);
+        QTest::newRow("Image106 1 euro") << 106 << QRect(112, 1723, 75, 76);
+        QTest::newRow("Image107 50 cent") << 107 << QRect(192, 1724, 74, 75);
+        QTest::newRow("Image108 20 cent") << 108 << QRect(274, 1726, 70, 71);
+        QTest::newRow("Image109 10 cent") << 109 << QRect(350, 1730, 62, 62);
+        QTest::newRow("Image110 5 cent") << 110 << QRect(412, 1727, 67, 68);
+        QTest::newRow("Image111 2 cent") << 111 << QRect(488, 1732, 58, 59);
+        QTest::newRow("Image112 1 cent") << 112 << QRect(552, 1737, 52, 48);
+    }
+    void sloveniaRow()
+    {
+        QFETCH(int, cell);
+        QFETCH(QRect, geometry);
+        QCOMPARE(cellGeometry(*m_gallery, cell), geometry);
+    }
+
+    // Each of these loses its picture's bottom row.
+    void shortCells_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("Image18") << 18 << QSize(75, 76);
+        QTest::newRow("Image21") << 21 << QSize(62, 62);
+        QTest::newRow("Image37") << 37 << QSize(62, 62);
+        QTest::newRow("Image53") << 53 << QSize(62, 62);
+        QTest::newRow("Image57") << 57 << QSize(79, 80);
+        QTest::newRow("Image59") << 59 << QSize(74, 75);
+        QTest::newRow("Image61") << 61 << QSize(62, 62);
+        QTest::newRow("Image69") << 69 << QSize(62, 62);
+        QTest::newRow("Image89") << 89 << QSize(79, 80);
+        QTest::newRow("Image101") << 101 << QSize(62, 62);
+        QTest::newRow("Image104") << 104 << QSize(52, 52);
+        QTest::newRow("Image20 neighbour keeps its height") << 20 << QSize(70, 71);
+        QTest::newRow("Image90 neighbour keeps its height") << 90 << QSize(75, 76);
+    }
+    void shortCells()
+    {
+        QFETCH(int, cell);
+        QFETCH(QSize, size);
+        QCOMPARE(cellGeometry(*m_gallery, cell).size(), size);
+    }
+
+    // Smaller coins line up on the middle line of their row; the 2 € cell is the row top.
+    void cellsShareTheirRowsMiddleLine()
+    {
+        for (int cell = 1; cell <= catalogue::SlotCount; ++cell) {
+            if ((cell - 1) % 8 == 0)
+                continue;
+            const int firstOfRow = cell - (cell - 1) % 8;
+            const int middle = cellGeometry(*m_gallery, firstOfRow).top() + 40;
+            const QRect geometry = cellGeometry(*m_gallery, cell);
+            const int centreTwice = 2 * geometry.top() + geometry.height();
+            QVERIFY2(std::abs(centreTwice - 2 * middle) <= 2, qPrintable(u"Image%1"_s.arg(cell)));
+        }
+    }
+
+    void noCellOverlapsAnotherControl()
+    {
+        const QList<QWidget*> controls = m_gallery->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(controls.size(), 128 + 16 + 15 + 1);
+        for (int i = 0; i < controls.size(); ++i) {
+            for (int j = i + 1; j < controls.size(); ++j) {
+                if (controls[i]->objectName() == u"Button1" || controls[j]->objectName() == u"Button1")
+                    continue; // the print button floats over the rows by design
+                QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                         qPrintable(controls[i]->objectName() + u" / "_s + controls[j]->objectName()));
+            }
+        }
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("top");
+        QTest::newRow("Label1") << 1 << u"Allemagne"_s << 88;
+        QTest::newRow("Label2") << 2 << u"Autriche"_s << 212;
+        QTest::newRow("Label7") << 7 << u"Grèce"_s << 830;
+        QTest::newRow("Label10") << 10 << u"Luxembourg"_s << 1193;
+        QTest::newRow("Label11") << 11 << u"Pays-Bas"_s << 1428;
+        QTest::newRow("Label13 gallery's own name") << 13 << u"Saint Marin"_s << 1675;
+        QTest::newRow("Label14 Slovenie") << 14 << u"Slovénie"_s << 1799;
+        QTest::newRow("Label15 Monaco") << 15 << u"Monaco"_s << 1313;
+        QTest::newRow("Label16 Vatican") << 16 << u"Vatican"_s << 1907;
+    }
+    void captions()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, text);
+        QFETCH(int, top);
+        const QLabel* label = control<QLabel>(*m_gallery, u"Label%1"_s.arg(number));
+        QVERIFY(label);
+        QCOMPARE(label->text(), text);
+        QCOMPARE(label->y(), top);
+        QCOMPARE(label->height(), 13);
+        QVERIFY(std::abs(2 * label->x() + label->width() - 2 * 312) <= 1);
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
+        QVERIFY(label->toolTip().isEmpty());
+    }
+
+    void separators_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QPoint>("position");
+        QTest::newRow("GroupBox1") << 1 << QPoint(8, 101);
+        QTest::newRow("GroupBox4") << 4 << QPoint(8, 475);
+        QTest::newRow("GroupBox10") << 10 << QPoint(8, 1208);
+        QTest::newRow("GroupBox11") << 11 << QPoint(8, 1442);
+        QTest::newRow("GroupBox14") << 14 << QPoint(8, 1814);
+        QTest::newRow("GroupBox15 after Monaco at 0") << 15 << QPoint(0, 1326);
+    }
+    void separators()
+    {
+        QFETCH(int, number);
+        QFETCH(QPoint, position);
+        const QGroupBox* separator = control<QGroupBox>(*m_gallery, u"GroupBox%1"_s.arg(number));
+        QVERIFY(separator);
+        QCOMPARE(separator->geometry(), QRect(position, QSize(609, 9)));
+        QVERIFY(separator->title().isEmpty());
+    }
+
+    void printButtonAndContentExtent()
+    {
+        const QPushButton* button = control<QPushButton>(*m_gallery, u"Button1"_s);
+        QVERIFY(button);
+        QCOMPARE(button->text(), u"Imprimer"_s);
+        QCOMPARE(button->geometry(), QRect(536, 379, 81, 33));
+        QVERIFY(!m_gallery->findChild<QGroupBox*>(u"GroupBox16"_s));
+        QCOMPARE(m_gallery->widget()->minimumHeight(), 1920);
+        QCOMPARE(m_gallery->widget()->maximumHeight(), 1920);
+    }
+
+private:
+    std::unique_ptr<TForm16> m_gallery;
+};
+
+// The design names that every reader of the cells copies.
+class TestGalleryHints : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { m_gallery = std::make_unique<TForm16>(); }
+    void cleanupTestCase() { m_gallery.reset(); }
+
+    void hints_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("Allemagne 1 euro") << 2 << u"Aigle"_s;
+        QTest::newRow("Allemagne 5 cent") << 6 << u"Branche de chêne"_s;
+        QTest::newRow("Autriche 20 cent") << 12 << u"Belvédère"_s;
+        QTest::newRow("Belgique 1 cent") << 24 << u"Albert II"_s;
+        QTest::newRow("Espagne 50 cent") << 27 << u"Cervantès"_s;
+        QTest::newRow("Finlande 2 euro") << 33 << u"Baie et fleur de mûrier"_s;
+        QTest::newRow("France 10 cent") << 45 << u"Semeuse"_s;
+        QTest::newRow("Grece 2 euro") << 49 << u"L'enlèvement d'Europe"_s;
+        QTest::newRow("Irlande 2 cent") << 63 << u"Harpe celtique"_s;
+        QTest::newRow("Italie 10 cent") << 69 << u"La Naissance de Vénus (1)"_s;
+        QTest::newRow("Luxembourg 20 cent") << 76 << u"Grand-duc Henri"_s;
+        QTest::newRow("Pays-Bas 2 euro") << 81 << u"Béatrix"_s;
+        QTest::newRow("Portugal 1 cent") << 96 << u"Le premier sceau royal de 1134"_s;
+        QTest::newRow("San Marin 2 cent") << 103 << u"La statue de la liberté sur le Piazza della Liberta"_s;
+        QTest::newRow("Slovenie 2 euro in Image105") << 105 << u"France Prešeren"_s;
+        QTest::newRow("Slovenie 10 cent in Image109") << 109 << u"La cathédrale de la liberté"_s;
+        QTest::newRow("Slovenie 1 cent in Image112") << 112 << u"La cigogne"_s;
+        QTest::newRow("Monaco 1 euro") << 114 << u"Le Prince souverain Rainier III et le Prince héréditaire Albert"_s;
+        QTest::newRow("Monaco 1 cent") << 120 << u"Les armes des Grimaldi"_s;
+        QTest::newRow("Vatican in Image121") << 121 << u"Le profil gauche du Pape Jean Paul II"_s;
+        QTest::newRow("Vatican in Image128") << 128 << u"Le profil gauche du Pape Jean Paul II"_s;
+    }
+    void hints()
+    {
+        QFETCH(int, cell);
+        QFETCH(QString, hint);
+        QCOMPARE(m_gallery->cellHint(cell), hint);
+        QCOMPARE(control(*m_gallery, u"Image%1"_s.arg(cell))->toolTip(), hint);
+    }
+
+    void outOfRangeCellsReadAsEmpty()
+    {
+        QVERIFY(!m_gallery->cell(0));
+        QVERIFY(!m_gallery->cell(129));
+        QVERIFY(m_gallery->cellHint(129).isEmpty());
+        QVERIFY(m_gallery->cellPicture(0).isNull());
+    }
+
+    // Where the pictures are embedded, each cell holds its own and is at most as tall as it.
+    void cellsHoldTheirPictures()
+    {
+        if (m_gallery->cellPicture(1).isNull())
+            QSKIP("this build carries no embedded pictures");
+        for (int cell = 1; cell <= catalogue::SlotCount; ++cell) {
+            const toolkit::Picture picture = m_gallery->cellPicture(cell);
+            QVERIFY2(!picture.isNull(), qPrintable(u"Image%1"_s.arg(cell)));
+            const QSize cellSize = cellGeometry(*m_gallery, cell).size();
+            if (cell < 105 || cell > 112)
+                QCOMPARE(cellSize.width(), picture.size().width());
+        }
+        QCOMPARE(m_gallery->cellPicture(18).size(), QSize(75, 77));
+        QCOMPARE(m_gallery->cellPicture(105).size(), QSize(71, 70));
+        QCOMPARE(m_gallery->cellPicture(121).size(), QSize(79, 81));
+    }
+
+private:
+    std::unique_ptr<TForm16> m_gallery;
+};
+
+// Button3Click and Lesuros1Click, the close box and what persists.
+class TestGalleryShowing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_main = std::make_unique<QWidget>();
+        m_main->setGeometry(300, 200, 700, 560);
+        toolkit::setMainWindow(m_main.get());
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+        m_gallery = std::make_unique<TForm16>();
+        m_gallery->installEventFilter(this);
+        m_raises = 0;
+    }
+    void cleanup()
+    {
+        m_gallery.reset();
+        toolkit::setMainWindow(nullptr);
+        m_main.reset();
+    }
+
+    void firstMenuShowAtItsFirstPlace()
+    {
+        m_gallery->showInPlace();
+        QVERIFY(QTest::qWaitForWindowExposed(m_gallery.get()));
+        QCOMPARE(m_gallery->frameGeometry().topLeft(), QPoint(174, 166));
+    }
+
+    // The end of the content: the Portugal caption down to Vatican.
+    void firstShowDisplaysTheEndOfTheContent()
+    {
+        m_gallery->showInPlace();
+        QVERIFY(QTest::qWaitForWindowExposed(m_gallery.get()));
+        QScrollBar* bar = m_gallery->verticalScrollBar();
+        QCOMPARE(bar->maximum() + m_gallery->viewport()->height(), 1920);
+        QCOMPARE(bar->value(), bar->maximum());
+        if (m_gallery->frameGeometry().size() == m_gallery->size())
+            QCOMPARE(bar->value(), 1483); // no frame drawn: the original client height applies
+        else
+            QCOMPARE(m_gallery->frameGeometry().size(), QSize(649, 464));
+        QVERIFY(!m_gallery->horizontalScrollBar()->isVisible());
+    }
+
+    void buttonShowCentresOverTheMainWindow()
+    {
+        m_gallery->showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(m_gallery.get()));
+        const QRect main = m_main->frameGeometry();
+        const QRect outer = m_gallery->frameGeometry();
+        QCOMPARE(outer.left(), main.left() + (main.width() - outer.width()) / 2);
+        QCOMPARE(outer.top(), main.top() + (main.height() - outer.height()) / 2);
+        QVERIFY(m_raises > 0);
+    }
+
+    void menuShowOnAnOpenGalleryChangesNothing()
+    {
+        m_gallery->showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(m_gallery.get()));
+        m_gallery->move(40, 30);
+        QTRY_COMPARE(m_gallery->pos(), QPoint(40, 30));
+        m_main->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
+        m_raises = 0;
+
+        m_gallery->showInPlace();
+        QCOMPARE(m_gallery->pos(), QPoint(40, 30));
+        QCOMPARE(m_raises, 0);
+        QCOMPARE(QApplication::activeWindow(), m_main.get());
+
+        // while the button brings it back to the centre, in front
+        m_main->move(m_main->pos() + QPoint(33, 17));
+        m_gallery->showCentred();
+        const QRect main = m_main->frameGeometry();
+        QCOMPARE(m_gallery->pos().x(), main.left() + (main.width() - m_gallery->frameGeometry().width()) / 2);
+        QVERIFY(m_raises > 0);
+        QTRY_COMPARE(QApplication::activeWindow(), m_gallery.get());
+    }
+
+    void closeHidesAndKeepsScrollAndPlace()
+    {
+        m_gallery->showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(m_gallery.get()));
+        m_gallery->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+        const int scrolled = m_gallery->verticalScrollBar()->value();
+        QVERIFY(scrolled < m_gallery->verticalScrollBar()->maximum());
+        m_gallery->move(60, 50);
+        QTRY_COMPARE(m_gallery->pos(), QPoint(60, 50));
+
+        QVERIFY(m_gallery->close());
+        QVERIFY(!m_gallery->isVisible());
+        QCOMPARE(m_gallery->cellHint(1), u"Aigle"_s);
+
+        m_gallery->showInPlace();
+        QVERIFY(QTest::qWaitForWindowExposed(m_gallery.get()));
+        QCOMPARE(m_gallery->pos(), QPoint(60, 50));
+        QCOMPARE(m_gallery->verticalScrollBar()->value(), scrolled);
+    }
+
+    void scrollRangeEndsAtTheContentAfterAResize()
+    {
+        m_gallery->showInPlace();
+        QVERIFY(QTest::qWaitForWindowExposed(m_gallery.get()));
+        m_gallery->resize(500, 300);
+        QTRY_COMPARE(m_gallery->viewport()->height() + m_gallery->verticalScrollBar()->maximum(), 1920);
+        m_gallery->verticalScrollBar()->setValue(0);
+        QCOMPARE(m_gallery->widget()->y(), 0);
+        m_gallery->verticalScrollBar()->setValue(m_gallery->verticalScrollBar()->maximum());
+        const QWidget* vatican = control(*m_gallery, u"Label16"_s);
+        QCOMPARE(vatican->mapTo(m_gallery->viewport(), QPoint(0, vatican->height())).y(),
+                 m_gallery->viewport()->height());
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_gallery.get() && event->type() == QEvent::ZOrderChange)
+            ++m_raises;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::unique_ptr<QWidget> m_main;
+    std::unique_ptr<TForm16> m_gallery;
+    int m_raises = 0;
+};
+
+// FormMouseMove: only a move over the background brings the print button back into view.
+class TestPrintButtonAnchor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_gallery = std::make_unique<TForm16>();
+        m_gallery->showInPlace();
+        QVERIFY(QTest::qWaitForWindowExposed(m_gallery.get()));
+        m_button = control<QPushButton>(*m_gallery, u"Button1"_s);
+        QVERIFY(m_button);
+    }
+    void cleanup() { m_gallery.reset(); }
+
+    // At the first show the button is still at content 379, scrolled out of view with the Allemagne row.
+    void scrollingCarriesTheButtonWithTheContent()
+    {
+        QCOMPARE(m_button->y(), 379);
+        const QRect inViewport(m_button->mapTo(m_gallery->viewport(), QPoint()), m_button->size());
+        QCOMPARE(inViewport.top(), 379 - m_gallery->verticalScrollBar()->value());
+        QVERIFY(!m_gallery->viewport()->rect().intersects(inViewport));
+    }
+
+    void moveOverTheBackground()
+    {
+        QScrollBar* bar = m_gallery->verticalScrollBar();
+        const int value = bar->value();
+        // Between the Portugal caption and its separator, right of the caption: no control there.
+        moveOverContent(QPoint(20, 1556));
+        QTRY_COMPARE(m_button->y(), value + 379);
+        QCOMPARE(m_button->x(), 536);
+
+        bar->setValue(0);
+        moveOverContent(QPoint(20, 118));
+        QTRY_COMPARE(m_button->y(), 379);
+    }
+
+    void moveOverControlsLeavesTheButton_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("dragging");
+        QTest::newRow("picture") << u"Image97"_s << false;
+        QTest::newRow("Slovenie picture") << u"Image105"_s << false;
+        QTest::newRow("caption") << u"Label12"_s << false;
+        QTest::newRow("separator") << u"GroupBox13"_s << false;
+        // A move with a button held is offered to the parent when the control ignores it.
+        QTest::newRow("dragging over a picture") << u"Image97"_s << true;
+        QTest::newRow("dragging over a caption") << u"Label12"_s << true;
+        QTest::newRow("dragging over a separator") << u"GroupBox13"_s << true;
+    }
+    void moveOverControlsLeavesTheButton()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, dragging);
+        QWidget* target = control(*m_gallery, name);
+        QVERIFY(target);
+        QVERIFY(m_gallery->viewport()->rect().contains(target->mapTo(m_gallery->viewport(), QPoint(2, 2))));
+        if (dragging)
+            QTest::mousePress(target, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseMove(target, QPoint(3, 3));
+        QTest::mouseMove(target, QPoint(4, 4));
+        if (dragging)
+            QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(4, 4));
+        // A later move over the background proves that moves do arrive.
+        QCOMPARE(m_button->y(), 379);
+        moveOverContent(QPoint(20, 1556));
+        QTRY_COMPARE(m_button->y(), m_gallery->verticalScrollBar()->value() + 379);
+    }
+
+    void moveOverTheButtonLeavesIt()
+    {
+        moveOverContent(QPoint(20, 1556));
+        const int anchored = m_gallery->verticalScrollBar()->value() + 379;
+        QTRY_COMPARE(m_button->y(), anchored);
+        m_gallery->verticalScrollBar()->setValue(m_gallery->verticalScrollBar()->value() - 20);
+        QTest::mouseMove(m_button, QPoint(5, 5));
+        QTest::mouseMove(m_button, QPoint(6, 6));
+        QCOMPARE(m_button->y(), anchored);
+    }
+
+private:
+    void moveOverContent(QPoint contentPoint)
+    {
+        QWidget* content = m_gallery->widget();
+        QCOMPARE(content->childAt(contentPoint), nullptr);
+        QTest::mouseMove(content, contentPoint);
+        QTest::mouseMove(content, contentPoint + QPoint(1, 0));
+    }
+
+    std::unique_ptr<TForm16> m_gallery;
+    QPushButton* m_button = nullptr;
+};
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    int status = 0;
+    {
+        TestCellRule test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    {
+        TestGalleryGeometry test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    {
+        TestGalleryHints test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    {
+        TestGalleryShowing test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    {
+        TestPrintButtonAnchor test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    return status;
+}
+
+#include "tst_gallery.moc"

@@ -1,0 +1,2 @@
+numislot_add_test(tst_gallery tst_gallery.cpp LIBS numislot_gui)
+numislot_add_test(tst_detailwindow tst_detailwindow.cpp LIBS numislot_gui)
