@@ -3,12 +3,14 @@
 #include "catalogue/Maker.h"
 #include "collection/CollectionFile.h"
 #include "collection/ReportFile.h"
+#include "forms/ReportPrinting.h"
 #include "forms/Unit16.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
 #include "forms/Unit4.h"
 #include "forms/Unit5.h"
 #include "forms/Unit6.h"
+#include "printing/OwnedReport.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Environment.h"
 #include "toolkit/PictureCell.h"
@@ -406,6 +408,14 @@ void TForm1::Touslesuros1Click()
 
 void TForm1::Mesuros1Click()
 {
+    const QByteArray report = printing::ownedReport(ownership(), windowTitle(), m_label17->text());
+    const QString path = collection::reportFilePath();
+    // A report that cannot be written, or only in part, is not loaded nor printed; nothing is shown.
+    if (path.isEmpty() || !printing::writeOwnedReport(path, report))
+        return;
+    if (!loadReportFile(*m_richEdit, path))
+        return;
+    printRichEdit(m_services, *m_richEdit, this);
 }
 
 void TForm1::APropos1Click()

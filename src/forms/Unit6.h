@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPrinter>
 #include <QWidget>
 
 namespace numislot {
@@ -17,6 +18,7 @@ class TForm6 : public QWidget
     Q_OBJECT
 public:
     explicit TForm6(toolkit::Services& services, QWidget* parent = nullptr);
+    ~TForm6() override;
 
     void setPages(TForm7* page2, TForm16* gallery)
     {
@@ -26,11 +28,19 @@ public:
 
     // Touslesuros1Click and the gallery's Button1Click.
     void printCatalogue();
+    // Both pages' boxes from the gallery's cells, by coin.
+    void FillCataloguePages();
+
+Q_SIGNALS:
+    // After each page's print job has been handed to the printer: 1, then 2.
+    void pagePrinted(int pageNumber);
 
 private:
     toolkit::Services& m_services;
     TForm7* m_page2 = nullptr;
     TForm16* m_gallery = nullptr;
+    // PrintDialog1's settings, kept from one run to the next as the dialog keeps them.
+    QPrinter m_printer { QPrinter::HighResolution };
 };
 
 } // namespace numislot
