@@ -1,0 +1,87 @@
+#!/usr/bin/env python3
+"""Ticks saved through "&Quitter", "&Oui" and the real save dialog come back when the file is reopened."""
+
+import os
+
+import x11session as x
+from x11session import SavePrompt, Session, fail, wait_until
+
+# Corners and odd spots of the grid: the first and last slot, the taller box 59, Monaco above Pays-Bas,
+# Vatican in the last row below Slovénie.
+TICKED = [1, 8, 34, 59, 81, 105, 113, 120, 121, 128]
+SAVE_DIALOG = "^(Enregistrer sous|Save As)$"
+
+
+def expected_bytes():
+    return bytes(ord("1") if slot in TICKED else ord("0") for slot in range(1, 129))
+
+
+def ticked_on_screen(session, main):
+    shot = session.screenshot()
+    return [slot for slot in range(1, 129) if main.box_dark_pixels(shot, slot) >= 6]
+
+
+def save_through_dialog(session, path):
+    dialog = session.wait_window(SAVE_DIALOG, what="the save dialog")
+    session.focus(dialog)
+    session.type(path)
+    session.key("Return")
+    session.wait_gone(dialog, what="the save dialog to close after Return")
+
+
+def test(program_path):
+    with Session(program_path) as session:
+        program = session.start()
+        main = session.wait_ready(program)
+        if ticked_on_screen(session, main):
+            fail("boxes look ticked before any was clicked: %s" % ticked_on_screen(session, main))
+        for slot in TICKED:
+            main.click_slot(slot)
+        wait_until(lambda: ticked_on_screen(session, main) == TICKED, 5,
+                   lambda: "the clicked boxes %s to show a check mark (seen: %s)"
+                   % (TICKED, ticked_on_screen(session, main)))
+
+        main.click_quit()
+        SavePrompt(session).answer("Oui")
+        # Typed without its extension: the dialog adds ".eur".
+        save_through_dialog(session, session.path("ma collection"))
+        status = program.wait_exit(10)
+        if status != 0:
+            fail('the program ended with status %d after "&Oui" and a save' % status)
+
+        saved = session.path("ma collection.eur")
+        if not os.path.isfile(saved):
+            fail("no file %s after the save; the folder holds %s" % (saved, sorted(os.listdir(session.tmp))))
+        with open(saved, "rb") as data:
+            content = data.read()
+        if content != expected_bytes():
+            fail("the saved file differs from the ticks:\n  expected %r\n  found    %r" % (expected_bytes(), content))
+
+        # Restarted with that file: the same boxes are ticked, and nothing asks to save.
+        program = session.start(saved)
+        main = session.wait_ready(program)
+        wait_until(lambda: main.title() == x.MAIN_TITLE + " : " + saved, 10, "the caption to name " + saved)
+        wait_until(lambda: ticked_on_screen(session, main) == TICKED, 5,
+                   lambda: "the reopened file to tick %s (seen: %s)" % (TICKED, ticked_on_screen(session, main)))
+
+        # Fichier > Sauvegarder writes the same bytes again.
+        window_x, window_y, _, _ = session.geometry(main.id)
+        session.click(window_x + 20, window_y + main.menu_bar_height() // 2)
+        session.key("s")
+        copy = session.path("copie.eur")
+        save_through_dialog(session, copy)
+        wait_until(lambda: os.path.isfile(copy), 5, "Fichier > Sauvegarder to write " + copy)
+        with open(copy, "rb") as data:
+            if data.read() != expected_bytes():
+                fail("the collection saved from the menu differs from the one opened")
+        wait_until(lambda: main.title() == x.MAIN_TITLE + " : " + copy, 5, "the caption to name " + copy)
+
+        # Unmodified since the save: the close box ends at once.
+        session.request_close(main.id)
+        status = program.wait_exit(10)
+        if status != 0:
+            fail("closing the unmodified main window ended with status %d" % status)
+
+
+if __name__ == "__main__":
+    x.main(test)

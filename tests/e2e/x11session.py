@@ -1,0 +1,503 @@
+"""A private X session for driving the program from outside, as a user would.
+
+Each test gets its own Xvfb (on a display it picks itself), no window manager, and the program
+under the xcb platform. Windows are found by title with xdotool, clicked at the client coordinates
+the layout fixes, typed into through the real dialogs, and read back from screenshots.
+Every process started here is ended by its pid, and every wait is bounded.
+"""
+
+import ctypes
+import os
+import re
+import select
+import shutil
+import signal
+import socket
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77  # ctest's SKIP_RETURN_CODE for the end-to-end tests
+
+SCREEN_WIDTH = 1280
+SCREEN_HEIGHT = 1024
+
+MAIN_TITLE = "Numislot par QVT"
+CLIENT_WIDTH = 690
+CLIENT_HEIGHT = 525
+
+# Row tops of the grid by display row; issuers by slot order with their display row.
+ROW_TOP = [77 + 25 * row for row in range(16)]
+DISPLAY_ROW = [0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 15, 10, 14]
+MONACO = 14
+ISSUER_NAMES = ["Allemagne", "Autriche", "Belgique", "Espagne", "Finlande", "France", "Grèce", "Irlande",
+                "Italie", "Luxembourg", "Pays-Bas", "Portugal", "San Marin", "Vatican", "Monaco", "Slovénie"]
+LABEL_RIGHT = 81
+
+LIME = (0x00, 0xFF, 0x00)
+SPLASH_SIZE = (445, 191)
+
+
+class Failure(Exception):
+    pass
+
+
+def fail(message):
+    raise Failure(message)
+
+
+def require_tools(*tools):
+    missing = [tool for tool in tools if shutil.which(tool) is None]
+    if missing:
+        print("skipped: missing " + ", ".join(missing) + " (tools/install-deps installs them)")
+        sys.exit(SKIP)
+
+
+def _die_with_parent():
+    # If the test itself is killed (ctest timeout), its Xvfb and program go with it.
+    libc = ctypes.CDLL(None, use_errno=True)
+    PR_SET_PDEATHSIG = 1
+    libc.prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
+def wait_until(predicate, timeout, what, interval=0.1):
+    """Polls predicate until it returns a true value; fails naming `what` (a text, or a function giving
+    one at that moment) after timeout seconds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() >= deadline:
+            fail("timed out after %.0f s waiting for %s" % (timeout, what() if callable(what) else what))
+        time.sleep(interval)
+
+
+def slot_of(issuer, denomination):
+    return 8 * issuer + denomination + 1
+
+
+def check_box_rect(slot):
+    issuer, denomination = divmod(slot - 1, 8)
+    height = 18 if slot == 59 else 17
+    return (112 + 64 * denomination, ROW_TOP[DISPLAY_ROW[issuer]], 13, height)
+
+
+def label_top(issuer):
+    return ROW_TOP[DISPLAY_ROW[issuer]] + (3 if issuer == MONACO else 2)
+
+
+class Screenshot:
+    def __init__(self, data, width, height):
+        self.data = data
+        self.width = width
+        self.height = height
+
+    def pixel(self, x, y):
+        offset = 3 * (y * self.width + x)
+        return tuple(self.data[offset:offset + 3])
+
+    def count(self, left, top, width, height, test):
+        return sum(1 for y in range(top, top + height) for x in range(left, left + width)
+                   if test(self.pixel(x, y)))
+
+    def save(self, path):
+        with open(path, "wb") as out:
+            out.write(b"P6 %d %d 255\n" % (self.width, self.height))
+            out.write(self.data)
+
+
+class Program:
+    """The program under test, started in a Session."""
+
+    def __init__(self, session, process, log_path):
+        self.session = session
+        self.process = process
+        self.log_path = log_path
+
+    @property
+    def pid(self):
+        return self.process.pid
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_exit(self, timeout):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            fail("the program (pid %d) was still running %.0f s later" % (self.pid, timeout))
+
+    def log(self):
+        try:
+            with open(self.log_path, encoding="utf-8", errors="replace") as log:
+                return log.read()
+        except OSError:
+            return ""
+
+    def stop(self):
+        if self.process.poll() is None:
+            os.kill(self.process.pid, signal.SIGTERM)
+            try:
+                self.process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.kill(self.process.pid, signal.SIGKILL)
+                self.process.wait(timeout=5)
+
+
+class Session:
+    """An Xvfb of its own and the private directories the program writes to."""
+
+    def __init__(self, program_path, scale_factor=None, screen=(SCREEN_WIDTH, SCREEN_HEIGHT)):
+        self.program_path = program_path
+        self.scale_factor = scale_factor
+        self.screen = screen
+        self.tmp = tempfile.mkdtemp(prefix="numislot-e2e-")
+        self.xvfb = None
+        self.display = None
+        self.programs = []
+
+    def __enter__(self):
+        self._start_xvfb()
+        return self
+
+    def __exit__(self, kind, value, trace):
+        for program in self.programs:
+            program.stop()
+        if self.xvfb and self.xvfb.poll() is None:
+            os.kill(self.xvfb.pid, signal.SIGTERM)
+            try:
+                self.xvfb.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.kill(self.xvfb.pid, signal.SIGKILL)
+                self.xvfb.wait(timeout=5)
+        if value is not None and not isinstance(value, SystemExit):
+            for program in self.programs:
+                log = program.log().strip()
+                if log:
+                    print("--- output of the program (pid %d) ---\n%s" % (program.pid, log))
+            print("files kept in " + self.tmp)
+        else:
+            shutil.rmtree(self.tmp, ignore_errors=True)
+        return False
+
+    def path(self, *parts):
+        return os.path.join(self.tmp, *parts)
+
+    # --- the X server ---
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+             "%dx%dx24" % self.screen, "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            preexec_fn=_die_with_parent)
+        os.close(write_end)
+        answer = b""
+        deadline = time.monotonic() + 15
+        while not answer.endswith(b"\n"):
+            remaining = deadline - time.monotonic()
+            ready, _, _ = select.select([read_end], [], [], max(remaining, 0))
+            if not ready:
+                os.close(read_end)
+                fail("Xvfb did not report a display within 15 s")
+            chunk = os.read(read_end, 16)
+            if not chunk:
+                os.close(read_end)
+                fail("Xvfb ended before reporting a display (exit status %s)" % self.xvfb.poll())
+            answer += chunk
+        os.close(read_end)
+        self.display = ":" + answer.decode().strip()
+
+    def env(self):
+        env = {key: value for key, value in os.environ.items()
+               if not key.startswith(("QT_", "XDG_", "WAYLAND_", "DESKTOP_SESSION", "GNOME_", "KDE_"))}
+        home = self.path("home")
+        runtime = self.path("runtime")
+        for directory in (home, runtime):
+            os.makedirs(directory, mode=0o700, exist_ok=True)
+        env.update({
+            "DISPLAY": self.display,
+            "QT_QPA_PLATFORM": "xcb",
+            "HOME": home,
+            "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+            "XDG_CACHE_HOME": os.path.join(home, ".cache"),
+            "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
+            "XDG_RUNTIME_DIR": runtime,
+            "LC_ALL": "C.UTF-8",
+            "NO_AT_BRIDGE": "1",
+        })
+        env.pop("XAUTHORITY", None)
+        if self.scale_factor:
+            env["QT_SCALE_FACTOR"] = str(self.scale_factor)
+        return env
+
+    def run(self, *command, timeout=10, check=True):
+        try:
+            result = subprocess.run(list(command), env=self.env(), capture_output=True, text=True,
+                                    timeout=timeout)
+        except subprocess.TimeoutExpired:
+            fail("%s did not finish within %d s" % (" ".join(command), timeout))
+        if check and result.returncode != 0:
+            fail("%s failed (%d): %s" % (" ".join(command), result.returncode, result.stderr.strip()))
+        return result
+
+    # --- the program ---
+
+    def start(self, *arguments):
+        log_path = self.path("program-%d.log" % len(self.programs))
+        with open(log_path, "wb") as log:
+            process = subprocess.Popen([self.program_path, *arguments], env=self.env(), cwd=self.tmp,
+                                       stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                                       preexec_fn=_die_with_parent)
+        program = Program(self, process, log_path)
+        self.programs.append(program)
+        return program
+
+    # --- windows ---
+
+    def windows(self, title_regex, pid=None):
+        command = ["xdotool", "search", "--onlyvisible"]
+        if pid is not None:
+            command += ["--pid", str(pid)]
+        result = self.run(*command, "--name", title_regex, check=False)
+        return [int(line) for line in result.stdout.split()]
+
+    def title(self, window):
+        return self.run("xdotool", "getwindowname", str(window)).stdout.rstrip("\n")
+
+    def geometry(self, window):
+        """(x, y, width, height) of the window's client area in root coordinates."""
+        out = self.run("xwininfo", "-id", str(window)).stdout
+        values = {}
+        for key, pattern in (("x", r"Absolute upper-left X:\s+(-?\d+)"), ("y", r"Absolute upper-left Y:\s+(-?\d+)"),
+                             ("w", r"Width:\s+(\d+)"), ("h", r"Height:\s+(\d+)")):
+            match = re.search(pattern, out)
+            if not match:
+                fail("xwininfo gave no %s for window %d" % (key, window))
+            values[key] = int(match.group(1))
+        return values["x"], values["y"], values["w"], values["h"]
+
+    def geometry_or_none(self, window):
+        """The geometry, or None when the window went away between the search and the question."""
+        if subprocess.run(["xwininfo", "-id", str(window)], env=self.env(), capture_output=True,
+                          timeout=10).returncode != 0:
+            return None
+        try:
+            return self.geometry(window)
+        except Failure:
+            return None
+
+    def wait_window(self, title_regex, timeout=15, size=None, exclude=(), what=None):
+        """The one visible window whose title matches (and whose size is `size`, if given)."""
+        def find():
+            for window in self.windows(title_regex):
+                if window in exclude:
+                    continue
+                geometry = self.geometry_or_none(window)
+                if geometry and (size is None or geometry[2:] == size):
+                    return window
+            return None
+        return wait_until(find, timeout, what or "a window titled /%s/" % title_regex)
+
+    def wait_gone(self, window, timeout=10, what=None):
+        wait_until(lambda: window not in self.windows("."), timeout,
+                   what or "window %d to close" % window)
+
+    def main_window(self, timeout=20):
+        """The main window and its client origin: the menu bar sits above the 690 x 525 client area."""
+        def find():
+            for window in self.windows("^" + re.escape(MAIN_TITLE)):
+                geometry = self.geometry_or_none(window)
+                if not geometry:
+                    continue
+                x, y, width, height = geometry
+                scale = self.scale_factor or 1
+                if width == round(CLIENT_WIDTH * scale) and height > round(CLIENT_HEIGHT * scale):
+                    return window
+            return None
+        window = wait_until(find, timeout, "the main window (%d wide, titled %s...)" % (CLIENT_WIDTH, MAIN_TITLE))
+        return MainWindow(self, window)
+
+    def splash_windows(self, program):
+        """The program's visible untitled 445 x 191 windows: its splash."""
+        out = self.run("xdotool", "search", "--onlyvisible", "--pid", str(program.pid), check=False).stdout
+        scale = self.scale_factor or 1
+        size = (round(SPLASH_SIZE[0] * scale), round(SPLASH_SIZE[1] * scale))
+        return [int(window) for window in out.split()
+                if (self.geometry_or_none(int(window)) or (0, 0, 0, 0))[2:] == size]
+
+    def wait_ready(self, program):
+        """The main window once the splash, shown over it at start, has closed."""
+        main = self.main_window()
+        wait_until(lambda: self.splash_windows(program), 10, "the splash (445 x 191) over the main window")
+        wait_until(lambda: not self.splash_windows(program), 10, "the splash to close (about 4 s)")
+        return main
+
+    # --- input ---
+
+    def click(self, x, y, button=1):
+        self.run("xdotool", "mousemove", str(x), str(y))
+        self.run("xdotool", "click", str(button))
+
+    def focus(self, window):
+        self.run("xdotool", "windowfocus", str(window))
+
+    def type(self, text):
+        self.run("xdotool", "type", "--delay", "15", text, timeout=60)
+
+    def key(self, *keys):
+        self.run("xdotool", "key", *keys)
+
+    # --- output ---
+
+    def screenshot(self):
+        try:
+            result = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], env=self.env(),
+                                    capture_output=True, timeout=20)
+        except subprocess.TimeoutExpired:
+            fail("import did not take a screenshot within 20 s")
+        width, height = self.screen
+        expected = width * height * 3
+        if result.returncode != 0 or len(result.stdout) != expected:
+            fail("import gave %d bytes instead of %d: %s" % (len(result.stdout), expected,
+                                                            result.stderr.decode(errors="replace")))
+        return Screenshot(result.stdout, width, height)
+
+    def save_png(self, path, window="root"):
+        self.run("import", "-window", str(window), path, timeout=20)
+
+    # --- the window manager's part: asking a window to close ---
+
+    def request_close(self, window):
+        """Sends WM_DELETE_WINDOW, the message a window manager sends when the close box is clicked."""
+        XConnection(self.display).send_delete_window(window)
+
+
+class MainWindow:
+    def __init__(self, session, window):
+        self.session = session
+        self.id = window
+
+    def origin(self):
+        """Root coordinates of the client area's top-left corner (below the menu bar)."""
+        x, y, width, height = self.session.geometry(self.id)
+        return x, y + self.menu_bar_height()
+
+    def menu_bar_height(self):
+        scale = self.session.scale_factor or 1
+        return self.session.geometry(self.id)[3] - round(CLIENT_HEIGHT * scale)
+
+    def title(self):
+        return self.session.title(self.id)
+
+    def click(self, left, top, width, height):
+        x, y = self.origin()
+        self.session.click(x + left + width // 2, y + top + height // 2)
+
+    def click_slot(self, slot):
+        self.click(*check_box_rect(slot))
+
+    def click_quit(self):
+        self.click(434, 488, 94, 33)
+
+    def label_lime_share(self, shot, issuer):
+        """Share of lime pixels in the last 8 x 10 pixels of the issuer's label (right-aligned at x = 81)."""
+        x, y = self.origin()
+        left, top = x + LABEL_RIGHT - 8, y + label_top(issuer)
+        return shot.count(left, top, 8, 10, lambda p: p == LIME) / 80.0
+
+    def box_dark_pixels(self, shot, slot):
+        """Dark pixels inside a check box: the check mark adds many, an empty box has only its frame."""
+        x, y = self.origin()
+        left, top, width, height = check_box_rect(slot)
+        return shot.count(x + left + 3, y + top + 4, width - 6, height - 8, lambda p: max(p) < 96)
+
+
+class SavePrompt:
+    """The "Sauvegarder ?" prompt, 271 x 115, with its three answers."""
+
+    SIZE = (271, 115)
+    ANSWERS = {"Oui": 16, "Non": 99, "Annuler": 182}
+
+    def __init__(self, session, timeout=10):
+        self.session = session
+        self.id = session.wait_window(r"^Sauvegarder \?$", timeout=timeout, size=self.SIZE,
+                                      what='the "Sauvegarder ?" prompt (271 x 115)')
+
+    def answer(self, caption):
+        x, y, _, _ = self.session.geometry(self.id)
+        self.session.click(x + self.ANSWERS[caption] + 32, y + 47 + 12)
+        self.session.wait_gone(self.id, what='the "Sauvegarder ?" prompt to close after "&%s"' % caption)
+
+
+class XConnection:
+    """Just enough of the X protocol to send one client message; no library beyond Python's own."""
+
+    def __init__(self, display):
+        number = display.lstrip(":").split(".")[0]
+        self.sock = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.sock.settimeout(5)
+        self.sock.connect("/tmp/.X11-unix/X" + number)
+        self.sock.sendall(struct.pack("<cxHHHHxx", b"l", 11, 0, 0, 0))
+        head = self._read(8)
+        if head[0] != 1:
+            reason = self._read(struct.unpack("<H", head[6:8])[0] * 4)[:head[1]]
+            fail("the X server refused the connection: " + reason.decode(errors="replace"))
+        self._read(struct.unpack("<H", head[6:8])[0] * 4)
+
+    def _read(self, count):
+        data = b""
+        while len(data) < count:
+            chunk = self.sock.recv(count - len(data))
+            if not chunk:
+                fail("the X server closed the connection")
+            data += chunk
+        return data
+
+    def _reply(self):
+        while True:
+            packet = self._read(32)
+            if packet[0] == 0:
+                fail("X error %d (major opcode %d)" % (packet[1], packet[10]))
+            if packet[0] == 1:
+                extra = struct.unpack("<I", packet[4:8])[0]
+                return packet + self._read(extra * 4)
+            # An event: none was asked for, so skip it.
+
+    def intern_atom(self, name):
+        encoded = name.encode()
+        pad = (4 - len(encoded) % 4) % 4
+        self.sock.sendall(struct.pack("<BBHHxx", 16, 0, 2 + (len(encoded) + pad) // 4, len(encoded))
+                          + encoded + b"\0" * pad)
+        return struct.unpack("<I", self._reply()[8:12])[0]
+
+    def send_delete_window(self, window):
+        protocols = self.intern_atom("WM_PROTOCOLS")
+        delete = self.intern_atom("WM_DELETE_WINDOW")
+        event = struct.pack("<BBHII5I", 33, 32, 0, window, protocols, delete, 0, 0, 0, 0)
+        # No event mask: the event goes to the client that created the window.
+        self.sock.sendall(struct.pack("<BBHII", 25, 0, 11, window, 0) + event)
+        # GetInputFocus as a round trip, so the message has been handled when we return.
+        self.sock.sendall(struct.pack("<BxH", 43, 1))
+        self._reply()
+        self.sock.close()
+
+
+def main(test):
+    """Runs test(program_path); prints the outcome and exits with ctest's status."""
+    require_tools("Xvfb", "xdotool", "xwininfo", "import")
+    if len(sys.argv) < 2:
+        print("usage: %s <path of the numislot program>" % sys.argv[0])
+        sys.exit(2)
+    program_path = os.path.abspath(sys.argv[1])
+    try:
+        test(program_path)
+    except Failure as failure:
+        print("FAIL: %s" % failure)
+        sys.exit(1)
+    print("PASS")
+    sys.exit(0)
