@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -562,6 +563,29 @@ private slots:
         QTest::mouseMove(m_button, QPoint(5, 5));
         QTest::mouseMove(m_button, QPoint(6, 6));
         QCOMPARE(m_button->y(), anchored);
+    }
+
+    // The wheel scrolls the gallery wherever the pointer rests, pictures and captions included.
+    void wheelScrollsOverEveryControl_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("background") << u"GalleryContent"_s;
+        QTest::newRow("picture") << u"Image97"_s;
+        QTest::newRow("caption") << u"Label12"_s;
+        QTest::newRow("separator") << u"GroupBox13"_s;
+    }
+    void wheelScrollsOverEveryControl()
+    {
+        QFETCH(QString, name);
+        QWidget* target = name == u"GalleryContent" ? m_gallery->widget() : control(*m_gallery, name);
+        QVERIFY(target);
+        const QPoint local = name == u"GalleryContent" ? QPoint(20, 1556) : QPoint(3, 3);
+        const int before = m_gallery->verticalScrollBar()->value();
+        QWheelEvent wheel(local, target->mapToGlobal(local), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        QApplication::instance()->notify(target, &wheel);
+        QVERIFY(m_gallery->verticalScrollBar()->value() < before);
     }
 
 private:

@@ -55,7 +55,9 @@ public:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override
     {
-        m_form->FormMouseMove();
+        // A move that a control passed on is not one over the background.
+        if (!childAt(event->position().toPoint()))
+            m_form->FormMouseMove();
         event->accept();
     }
 
@@ -63,10 +65,11 @@ private:
     TForm16* m_form;
 };
 
-// Controls on the content keep their pointer events: a move over them must not reach the background.
-void keepMouseEvents(QWidget* control)
+// Wheel turns over any control must still reach the scroll area; the background tells moves over
+// controls apart by itself.
+void letWheelThrough(QWidget* control)
 {
-    control->setAttribute(Qt::WA_NoMousePropagation);
+    control->setAttribute(Qt::WA_NoMousePropagation, false);
 }
 
 } // namespace
@@ -80,6 +83,8 @@ TForm16::TForm16(QWidget* parent)
     setWindowTitle(u"Les €uros"_s);
     setFont(toolkit::formFont());
     setFrameShape(QFrame::NoFrame);
+    // The design names show on hover even while the main window is the active one.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -119,7 +124,7 @@ void TForm16::buildContent()
         cell->setGeometry(toQRect(galleryCellRect(n)));
         cell->setPicture(toolkit::Picture::embedded(u"Form16", name));
         cell->setToolTip(toolkit::qs(designName(slotOfGalleryCell(n))));
-        keepMouseEvents(cell);
+        letWheelThrough(cell);
         m_cells[n - 1] = cell;
         contentWidth = std::max(contentWidth, cell->geometry().right() + 1);
     }
@@ -129,7 +134,6 @@ void TForm16::buildContent()
         caption->setObjectName(u"Label%1"_s.arg(row.captionNumber));
         const int width = caption->sizeHint().width();
         caption->setGeometry(GalleryCaptionCentre - width / 2, row.captionTop, width, GalleryCaptionHeight);
-        keepMouseEvents(caption);
 
         if (row.separatorNumber == 0)
             continue;
@@ -137,14 +141,12 @@ void TForm16::buildContent()
         separator->setObjectName(u"GroupBox%1"_s.arg(row.separatorNumber));
         separator->setGeometry(row.separatorLeft, row.separatorTop, GallerySeparatorSize.width,
                                GallerySeparatorSize.height);
-        keepMouseEvents(separator);
         contentWidth = std::max(contentWidth, separator->geometry().right() + 1);
     }
 
     m_button1 = new QPushButton(u"Imprimer"_s, m_content);
     m_button1->setObjectName(u"Button1"_s);
     m_button1->setGeometry(toQRect(GalleryPrintButton));
-    keepMouseEvents(m_button1);
     connect(m_button1, &QPushButton::clicked, this, &TForm16::Button1Click);
 
     // The scroll range follows the controls' extent: exactly the content height, never the window's.
