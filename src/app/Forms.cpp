@@ -69,6 +69,8 @@ int runApplication(int& argc, char** argv, toolkit::Services& services)
     toolkit::Application application(argc, argv);
     application.setServices(&services);
     toolkit::setApplicationTitle(toolkit::qs(catalogue::ApplicationTitle));
+    // Lets the desktop match the windows to the installed entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Numislot"));
     toolkit::installFrenchTranslations(application);
     try {
         createForms(services);

@@ -161,6 +161,9 @@ void TForm1::buildControls(QWidget* client)
     auto* status = new QGroupBox(u"Etat"_s, client);
     status->setObjectName(u"GroupBox2"_s);
     status->setGeometry(608, 8, 65, 49);
+    // The caption sits on the frame's top line, as the count's layout expects; Qt's style would put it above.
+    status->setStyleSheet(u"QGroupBox#GroupBox2 { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+                          u"QGroupBox#GroupBox2::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; }"_s);
     m_label17 = makeLabel(status, u"Label17"_s, u"0"_s, 8, 14);
     makeLabel(status, u"Label16"_s, u" / 128"_s, 28, 14)->resize(29, 13);
     makeLabel(status, u"Label18"_s, u"pièces"_s, 16, 30)->resize(31, 13);

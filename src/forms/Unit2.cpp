@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace numislot {
@@ -20,7 +22,8 @@ TForm2::TForm2(QWidget* parent)
 
     auto* label = new QLabel(u"Voulez vous sauvegarder la collection en cours ?"_s, this);
     label->setObjectName(u"Label1"_s);
-    label->setGeometry(16, 15, 232, 13);
+    // The laid-out width was measured in the original font; never cut the question mark.
+    label->setGeometry(16, 15, std::max(232, label->sizeHint().width()), 13);
 
     struct Answer
     {

@@ -36,9 +36,12 @@ public:
         fileRequests.append(request);
         if (fileAnswers.empty())
             return std::nullopt;
-        std::optional<QString> answer = fileAnswers.front();
+        const bool confirmed = fileAnswers.front().has_value();
+        const QString name = fileAnswers.front().value_or(QString());
         fileAnswers.pop_front();
-        return answer;
+        if (!confirmed)
+            return std::nullopt;
+        return name;
     }
     bool runPrintDialog(QWidget*, QPrinter& printer) override
     {

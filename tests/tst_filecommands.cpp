@@ -1,0 +1,355 @@
+#include "collection/ReportFile.h"
+#include "forms/Unit1.h"
+#include "forms/Unit2.h"
+#include "support/FakeServices.h"
+#include "support/ModalAnswer.h"
+#include "toolkit/Placement.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+#include <memory>
+
+using namespace numislot;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray allOf(char byte)
+{
+    return QByteArray(128, byte);
+}
+
+} // namespace
+
+// The file and quit commands through the real main window and the real save prompt.
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void saveWritesTheBoxesAndNamesTheFile();
+    void failedSaveKeepsTheCollectionProtected();
+    void openWithoutChangesAsksNothing();
+    void openAfterChanges_data();
+    void openAfterChanges();
+    void failedOpenKeepsCaptionAndProtection_data();
+    void failedOpenKeepsCaptionAndProtection();
+    void loadingTheSameContentRunsNoHandler();
+    void quitButton_data();
+    void quitButton();
+    void closeBoxCancelledKeepsTheWindowOpen();
+    void quitMenuEndsAtOnce();
+    void commandLine_data();
+    void commandLine();
+
+private:
+    void tick(std::initializer_list<int> slotNumbers);
+    // A fresh main window, shown: its first activation takes the command line.
+    void makeForm(const QStringList& arguments = {});
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+
+    FakeServices m_services;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TForm1> m_form;
+    TForm2* m_prompt = nullptr;
+};
+
+void TestFileCommands::init()
+{
+    m_services = FakeServices();
+    m_dir = std::make_unique<QTemporaryDir>();
+    makeForm();
+}
+
+void TestFileCommands::makeForm(const QStringList& arguments)
+{
+    m_form.reset();
+    m_services.commandLine = arguments;
+    m_form = std::make_unique<TForm1>(m_services);
+    toolkit::setMainWindow(m_form.get());
+    m_prompt = new TForm2(m_form.get());
+    FormLinks links;
+    links.savePrompt = m_prompt;
+    m_form->setLinks(links);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestFileCommands::cleanup()
+{
+    m_form.reset();
+    m_dir.reset();
+}
+
+void TestFileCommands::tick(std::initializer_list<int> slotNumbers)
+{
+    for (int slot : slotNumbers)
+        QTest::mouseClick(m_form->checkBox(slot), Qt::LeftButton, {}, m_form->checkBox(slot)->rect().center());
+}
+
+void TestFileCommands::saveWritesTheBoxesAndNamesTheFile()
+{
+    tick({1, 34, 128});
+    m_services.fileAnswers = {path(u"mine.eur"_s)};
+    m_form->Savegarder1Click();
+
+    QByteArray expected = allOf('0');
+    expected[0] = '1';
+    expected[33] = '1';
+    expected[127] = '1';
+    QCOMPARE(readAll(path(u"mine.eur"_s)), expected);
+    QCOMPARE(m_form->windowTitle(), u"Numislot par QVT : "_s + path(u"mine.eur"_s));
+    QVERIFY(!m_form->state().isModified());
+    QCOMPARE(m_services.fileRequests.constFirst().mode, toolkit::FileDialogMode::Save);
+    QCOMPARE(m_services.fileRequests.constFirst().filter, u"Fichier eur (*.eur)"_s);
+    QCOMPARE(m_services.fileRequests.constFirst().defaultSuffix, u"eur"_s);
+
+    // The dialog offers the name confirmed last.
+    m_form->Savegarder1Click();
+    QCOMPARE(m_services.fileRequests.constLast().fileName, path(u"mine.eur"_s));
+}
+
+void TestFileCommands::failedSaveKeepsTheCollectionProtected()
+{
+    tick({5});
+    m_services.fileAnswers = {path(u"missing/dir/mine.eur"_s)};
+    m_form->Savegarder1Click();
+    QCOMPARE(m_services.messages, QStringList{u"Impossible d'ouvrir le fichier"_s});
+    QCOMPARE(m_form->windowTitle(), u"Numislot par QVT"_s);
+    QVERIFY(m_form->state().isModified());
+
+    // Saving onto a directory fails the same way and leaves it alone.
+    m_services.fileAnswers = {m_dir->path()};
+    m_form->Savegarder1Click();
+    QCOMPARE(m_services.messages.size(), 2);
+    QVERIFY(m_form->state().isModified());
+}
+
+void TestFileCommands::openWithoutChangesAsksNothing()
+{
+    // No answer queued: the open dialog is cancelled, and a prompt would block the test.
+    m_form->Button2Click();
+    m_form->Charger1Click();
+    QCOMPARE(m_services.fileRequests.size(), 2);
+    QCOMPARE(m_services.fileRequests.constFirst().mode, toolkit::FileDialogMode::Open);
+    QCOMPARE(m_services.fileRequests.constFirst().filter, u"Fichier Numislot QVT (*.eur)"_s);
+    QCOMPARE(m_form->state().ownedCount(), 0);
+    QVERIFY(!m_form->state().isModified());
+}
+
+void TestFileCommands::openAfterChanges_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("dialogs");
+    QTest::addColumn<bool>("saveWritten");
+    QTest::addColumn<bool>("loaded");
+    QTest::newRow("Oui, save and open") << u"Button1"_s << QStringList{u"save"_s, u"open"_s} << true << true;
+    QTest::newRow("Oui, save cancelled stops") << u"Button1"_s << QStringList{u"cancel"_s} << false << false;
+    QTest::newRow("Non, open") << u"Button2"_s << QStringList{u"open"_s} << false << true;
+    QTest::newRow("Non, open cancelled") << u"Button2"_s << QStringList{u"cancel"_s} << false << false;
+    QTest::newRow("Annuler") << u"Button3"_s << QStringList{} << false << false;
+}
+
+void TestFileCommands::openAfterChanges()
+{
+    QFETCH(QString, answer);
+    QFETCH(QStringList, dialogs);
+    QFETCH(bool, saveWritten);
+    QFETCH(bool, loaded);
+    writeFile(path(u"full.eur"_s), allOf('1'));
+    tick({9});
+    for (const QString& dialog : dialogs) {
+        if (dialog == u"save")
+            m_services.fileAnswers.push_back(path(u"saved.eur"_s));
+        else if (dialog == u"open")
+            m_services.fileAnswers.push_back(path(u"full.eur"_s));
+        else
+            m_services.fileAnswers.push_back(std::nullopt);
+    }
+    clickInNextModal(answer, [](QWidget* modal) { QCOMPARE(modal->windowTitle(), u"Sauvegarder ?"_s); });
+    m_form->Charger1Click();
+
+    QCOMPARE(m_services.fileRequests.size(), dialogs.size());
+    QCOMPARE(QFile::exists(path(u"saved.eur"_s)), saveWritten);
+    if (saveWritten)
+        QCOMPARE(readAll(path(u"saved.eur"_s)).at(8), '1');
+    QCOMPARE(m_form->state().ownedCount(), loaded ? 128 : 1);
+    QCOMPARE(m_form->state().isModified(), !loaded);
+    QCOMPARE(m_services.beeps, 0);
+}
+
+void TestFileCommands::failedOpenKeepsCaptionAndProtection_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("missing file") << u"nothing.eur"_s;
+    QTest::newRow("directory") << u"dir.eur"_s;
+    QTest::newRow("named pipe") << u"pipe.eur"_s;
+}
+
+void TestFileCommands::failedOpenKeepsCaptionAndProtection()
+{
+    QFETCH(QString, target);
+    QVERIFY(QDir(m_dir->path()).mkdir(u"dir.eur"_s));
+    QCOMPARE(::mkfifo(QFile::encodeName(path(u"pipe.eur"_s)).constData(), 0600), 0);
+    tick({3, 4});
+    m_services.fileAnswers = {path(target)};
+    clickInNextModal(u"Button2"_s);
+    m_form->Button2Click();
+
+    QCOMPARE(m_services.messages, QStringList{u"Impossible d'ouvrir le fichier"_s});
+    QCOMPARE(m_form->windowTitle(), u"Numislot par QVT"_s);
+    QVERIFY(m_form->checkBox(3)->isChecked() && m_form->checkBox(4)->isChecked());
+    QCOMPARE(m_form->state().ownedCount(), 2);
+    // Still modified, so quitting asks again.
+    QVERIFY(m_form->state().isModified());
+}
+
+void TestFileCommands::loadingTheSameContentRunsNoHandler()
+{
+    QByteArray bytes = allOf('0');
+    bytes[40] = '1';
+    writeFile(path(u"one.eur"_s), bytes);
+    m_services.fileAnswers = {path(u"one.eur"_s)};
+    m_form->Charger1Click();
+    QCOMPARE(m_form->state().ownedCount(), 1);
+
+    QList<QSignalSpy*> spies;
+    for (int slot = 1; slot <= 128; ++slot)
+        spies.append(new QSignalSpy(m_form->checkBox(slot), &QCheckBox::toggled));
+    m_services.fileAnswers = {path(u"one.eur"_s)};
+    m_form->Charger1Click();
+    int toggles = 0;
+    for (QSignalSpy* spy : spies)
+        toggles += int(spy->count());
+    qDeleteAll(spies);
+    QCOMPARE(toggles, 0);
+    QVERIFY(!m_form->state().isModified());
+}
+
+void TestFileCommands::quitButton_data()
+{
+    QTest::addColumn<bool>("modify");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("saveTo");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("unmodified ends at once") << false << QString() << QString() << true;
+    QTest::newRow("Oui and saved") << true << u"Button1"_s << u"out.eur"_s << true;
+    QTest::newRow("Oui, save dialog cancelled, goes on") << true << u"Button1"_s << QString() << false;
+    QTest::newRow("Oui, save fails, goes on") << true << u"Button1"_s << u"no/such/dir.eur"_s << false;
+    QTest::newRow("Non discards") << true << u"Button2"_s << QString() << true;
+    QTest::newRow("Annuler goes on") << true << u"Button3"_s << QString() << false;
+}
+
+void TestFileCommands::quitButton()
+{
+    QFETCH(bool, modify);
+    QFETCH(QString, answer);
+    QFETCH(QString, saveTo);
+    QFETCH(bool, ends);
+    if (modify)
+        tick({100, 101});
+    if (!saveTo.isEmpty())
+        m_services.fileAnswers = {path(saveTo)};
+    if (!answer.isEmpty())
+        clickInNextModal(answer);
+    QTest::mouseClick(m_form->findChild<QPushButton*>(u"Button1"_s), Qt::LeftButton);
+
+    QCOMPARE(m_services.beeps, modify ? 1 : 0);
+    QCOMPARE(m_services.exitStatuses, ends ? QList<int>{0} : QList<int>{});
+    QCOMPARE(m_services.deletedFiles, ends ? QStringList{collection::reportFilePath()} : QStringList{});
+    if (ends && !saveTo.isEmpty())
+        QCOMPARE(readAll(path(saveTo)).mid(99, 2), QByteArray("11"));
+    if (!ends)
+        QVERIFY(m_form->state().isModified());
+}
+
+void TestFileCommands::closeBoxCancelledKeepsTheWindowOpen()
+{
+    tick({7});
+    clickInNextModal(u"Button3"_s);
+    QVERIFY(!m_form->close());
+    QVERIFY(m_form->isVisible());
+    QCOMPARE(m_services.beeps, 1);
+    QVERIFY(m_services.exitStatuses.isEmpty());
+    QVERIFY(m_form->checkBox(7)->isChecked());
+
+    // Unmodified, the close box ends the program with status 0.
+    tick({7});
+    m_services.fileAnswers = {path(u"closing.eur"_s)};
+    m_form->Savegarder1Click();
+    m_form->close();
+    QCOMPARE(m_services.exitStatuses, QList<int>{0});
+}
+
+void TestFileCommands::quitMenuEndsAtOnce()
+{
+    tick({12});
+    m_form->Quitter1Click();
+    QCOMPARE(m_services.exitStatuses, QList<int>{0});
+    QCOMPARE(m_services.beeps, 0);
+    QVERIFY(m_services.deletedFiles.isEmpty());
+}
+
+void TestFileCommands::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("owned");
+    QTest::addColumn<bool>("failed");
+    QTest::newRow("no argument") << QStringList{} << 0 << false;
+    QTest::newRow("write-protected file opens") << QStringList{u"protected.eur"_s} << 128 << false;
+    QTest::newRow("only the first of two") << QStringList{u"protected.eur"_s, u"short.eur"_s} << 128 << false;
+    QTest::newRow("short file pads with coins not held") << QStringList{u"short.eur"_s} << 10 << false;
+    QTest::newRow("missing file") << QStringList{u"nothing.eur"_s} << 0 << true;
+}
+
+void TestFileCommands::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, owned);
+    QFETCH(bool, failed);
+    writeFile(path(u"protected.eur"_s), allOf('1'));
+    QVERIFY(QFile::setPermissions(path(u"protected.eur"_s), QFile::ReadOwner | QFile::ReadGroup));
+    writeFile(path(u"short.eur"_s), QByteArray(10, '1'));
+    QStringList paths;
+    for (const QString& argument : arguments)
+        paths.append(path(argument));
+    makeForm(paths);
+
+    QTRY_COMPARE(m_form->state().ownedCount(), owned);
+    QCOMPARE(m_services.messages.size(), failed ? 1 : 0);
+    const bool loaded = !arguments.isEmpty() && !failed;
+    QCOMPARE(m_form->windowTitle(),
+             loaded ? u"Numislot par QVT : "_s + m_services.commandLine.constFirst() : u"Numislot par QVT"_s);
+    QVERIFY(!m_form->state().isModified());
+
+    // The first activation runs once.
+    m_form->FormActivate();
+    QCOMPARE(m_form->state().ownedCount(), owned);
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
