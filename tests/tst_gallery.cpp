@@ -1,5 +1,8 @@
 #include "catalogue/Catalogue.h"
 #include "forms/Unit16.h"
+#include "forms/Unit6.h"
+#include "forms/Unit7.h"
+#include "support/FakeServices.h"
 #include "toolkit/Placement.h"
 
 #include <QApplication>
@@ -601,6 +604,30 @@ private:
     QPushButton* m_button = nullptr;
 };
 
+// "Imprimer" runs the catalogue print, which starts with the print dialog.
+class TestGalleryPrintButton : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clickAsksForAPrinter()
+    {
+        FakeServices services;
+        TForm16 gallery;
+        TForm7 page2;
+        TForm6 page1(services);
+        page1.setPages(&page2, &gallery);
+        gallery.setPrintPages(&page1);
+        gallery.showInPlace();
+        QVERIFY(QTest::qWaitForWindowExposed(&gallery));
+        gallery.verticalScrollBar()->setValue(0);
+
+        QTest::mouseClick(control<QPushButton>(gallery, u"Button1"_s), Qt::LeftButton);
+        QCOMPARE(services.printDialogs, 1);
+        QVERIFY(gallery.isVisible());
+    }
+};
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
@@ -623,6 +650,10 @@ int main(int argc, char** argv)
     }
     {
         TestPrintButtonAnchor test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    {
+        TestGalleryPrintButton test;
         status |= QTest::qExec(&test, argc, argv);
     }
     return status;
