@@ -1,0 +1,74 @@
+#include "toolkit/PictureStream.h"
+
+#include <QtEndian>
+
+using namespace Qt::StringLiterals;
+
+namespace numislot::toolkit {
+
+PictureStreamContent parsePictureStream(QByteArrayView stream)
+{
+    if (stream.isEmpty())
+        return {{}, u"Flux d'image vide"_s};
+    const auto nameLength = qsizetype(quint8(stream[0]));
+    if (stream.size() < 1 + nameLength + 4)
+        return {{}, u"Flux d'image tronqué"_s};
+    const QByteArrayView className = stream.sliced(1, nameLength);
+    if (className != PictureClassName)
+        return {{}, u"Classe d'image inconnue : %1"_s.arg(QString::fromLatin1(className))};
+    const quint32 length = qFromLittleEndian<quint32>(stream.data() + 1 + nameLength);
+    const QByteArrayView jpeg = stream.sliced(1 + nameLength + 4);
+    if (qsizetype(length) != jpeg.size())
+        return {{}, u"Longueur d'image incorrecte : %1 annoncés, %2 présents"_s.arg(length).arg(jpeg.size())};
+    if (jpeg.size() < 4 || !jpeg.startsWith("\xFF\xD8") || !jpeg.endsWith("\xFF\xD9"))
+        return {{}, u"Données JPEG incomplètes"_s};
+    return {jpeg, {}};
+}
+
+QByteArray makePictureStream(QByteArrayView jpeg)
+{
+    QByteArray stream;
+    stream.reserve(1 + PictureClassName.size() + 4 + jpeg.size());
+    stream.append(char(PictureClassName.size()));
+    stream.append(PictureClassName);
+    char length[4];
+    qToLittleEndian<quint32>(quint32(jpeg.size()), length);
+    stream.append(length, 4);
+    stream.append(jpeg);
+    return stream;
+}
+
+QSize jpegFrameSize(QByteArrayView jpeg)
+{
+    const auto byte = [&](qsizetype at) { return int(quint8(jpeg[at])); };
+    qsizetype at = 2;
+    while (at + 4 <= jpeg.size()) {
+        if (byte(at) != 0xFF)
+            return {};
+        const int marker = byte(at + 1);
+        if (marker == 0xFF) { // fill byte
+            ++at;
+            continue;
+        }
+        if (marker == 0xD8 || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x01) {
+            at += 2;
+            continue;
+        }
+        const int length = byte(at + 2) << 8 | byte(at + 3);
+        if (length < 2)
+            return {};
+        // SOF0..SOF15 except DHT (C4), JPG (C8) and DAC (CC).
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame) {
+            if (at + 9 > jpeg.size())
+                return {};
+            return {byte(at + 7) << 8 | byte(at + 8), byte(at + 5) << 8 | byte(at + 6)};
+        }
+        if (marker == 0xDA || marker == 0xD9) // scan data before any frame header
+            return {};
+        at += 2 + length;
+    }
+    return {};
+}
+
+} // namespace numislot::toolkit

@@ -1,0 +1,31 @@
+#pragma once
+
+// The stored form of an embedded picture: a length-prefixed class name, a 4-byte little-endian
+// length L and a complete JPEG file of exactly L bytes.
+
+#include <QByteArrayView>
+#include <QSize>
+#include <QString>
+
+namespace numislot::toolkit {
+
+inline constexpr QByteArrayView PictureClassName = "TJPEGImage";
+
+struct PictureStreamContent
+{
+    QByteArrayView jpeg; // points into the stream; empty when the stream was refused
+    QString error;       // empty when the stream is good
+
+    bool isValid() const { return error.isEmpty(); }
+};
+
+// Checks the class name, that L is the rest of the stream and that the data runs from FF D8 to FF D9.
+PictureStreamContent parsePictureStream(QByteArrayView stream);
+
+// Wraps a JPEG file into a stream (the build does this with its own tool; tests and benchmarks use it).
+QByteArray makePictureStream(QByteArrayView jpeg);
+
+// Width and height from the JPEG's frame header, read without decoding; invalid when there is none.
+QSize jpegFrameSize(QByteArrayView jpeg);
+
+} // namespace numislot::toolkit
