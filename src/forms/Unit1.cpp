@@ -75,6 +75,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
+    label->setFont(parent->font());
     label->move(left, top);
     label->adjustSize();
     return label;
@@ -164,9 +165,14 @@ void TForm1::buildControls(QWidget* client)
     // The caption sits on the frame's top line, as the count's layout expects; Qt's style would put it above.
     status->setStyleSheet(u"QGroupBox#GroupBox2 { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
                           u"QGroupBox#GroupBox2::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; }"_s);
+    // A style sheet drops the inherited font, so the box and its labels take the window's explicitly.
+    status->setFont(toolkit::formFont());
     m_label17 = makeLabel(status, u"Label17"_s, u"0"_s, 8, 14);
-    makeLabel(status, u"Label16"_s, u" / 128"_s, 28, 14)->resize(29, 13);
-    makeLabel(status, u"Label18"_s, u"pièces"_s, 16, 30)->resize(31, 13);
+    // Designed 29 x 13 and 31 x 13, widened where the font here needs it.
+    QLabel* total = makeLabel(status, u"Label16"_s, u" / 128"_s, 28, 14);
+    total->resize(std::max(29, total->width()), 13);
+    QLabel* coins = makeLabel(status, u"Label18"_s, u"pièces"_s, 16, 30);
+    coins->resize(std::max(31, coins->width()), 13);
 
     m_button2 = makeButton(client, u"Button2"_s, u"&Ouvrir Collection"_s, {161, 488, 94, 33},
                            u"Ouvrir une collection éxistante"_s);

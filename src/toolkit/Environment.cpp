@@ -29,6 +29,9 @@ void installFrenchTranslations(QCoreApplication& application)
 
 QFont formFont(int pixelHeight, bool bold)
 {
+    // Every window asks for its font here, so the mapping holds wherever a window is built.
+    static const bool substituted = (installFontSubstitutes(), true);
+    Q_UNUSED(substituted);
     QFont font(u"MS Sans Serif"_s);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
@@ -37,6 +40,8 @@ QFont formFont(int pixelHeight, bool bold)
 
 QFont arialFont(int pixelHeight, bool bold)
 {
+    static const bool substituted = (installFontSubstitutes(), true);
+    Q_UNUSED(substituted);
     QFont font(u"Arial"_s);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
