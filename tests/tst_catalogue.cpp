@@ -4,6 +4,7 @@
 #include <QStringEncoder>
 #include <QTest>
 
+#include <cstdlib>
 #include <set>
 
 using namespace numislot::catalogue;
@@ -34,6 +35,7 @@ private slots:
     void displayRowsAreAlphabetical();
     void galleryCellRule_data();
     void galleryCellRule();
+    void columnPicturesStandOnTheGrid();
     void everyTextFitsWindows1252();
 };
 
@@ -209,6 +211,21 @@ void TestCatalogue::galleryCellRule()
     QFETCH(int, cell);
     QCOMPARE(galleryCellOfSlot(slot), cell);
     QCOMPARE(slotOfGalleryCell(cell), slot);
+}
+
+void TestCatalogue::columnPicturesStandOnTheGrid()
+{
+    for (int denomination = 0; denomination < DenominationCount; ++denomination) {
+        const Rect& picture = columnPictureRects[denomination];
+        QCOMPARE(picture.top + picture.height, 65);
+        // Over its own column: nearer to it than to either neighbour.
+        const int centre = picture.left + picture.width / 2;
+        for (int other = 0; other < DenominationCount; ++other) {
+            if (other != denomination)
+                QVERIFY(std::abs(centre - denominations[denomination].gridLeft)
+                        < std::abs(centre - denominations[other].gridLeft));
+        }
+    }
 }
 
 void TestCatalogue::everyTextFitsWindows1252()

@@ -135,6 +135,19 @@ constexpr Rect issuerButtonRect(int issuer)
     return {608, rowTop(issuers[issuer].displayRow) - 4, 65, 25};
 }
 
+// The coin pictures heading the grid: Image<8 - d> over column d, by denomination d, each at its
+// picture's size with its bottom edge on y = 65, the top of the grid's frame.
+inline constexpr std::array<Rect, DenominationCount> columnPictureRects{{
+    {89, 0, 64, 65},
+    {155, 6, 58, 59},
+    {222, 3, 61, 62},
+    {288, 8, 56, 57},
+    {355, 15, 49, 50},
+    {421, 12, 53, 53},
+    {488, 18, 47, 47},
+    {554, 23, 42, 42},
+}};
+
 // Tab orders of BitBtn1..BitBtn16: the twelve first follow "&Ouvrir Collection", then "&Les €uros"
 // (143) and the group box "Etat" (148) sit between the last four.
 inline constexpr std::array<int, IssuerCount> issuerButtonTabOrder{131, 132, 133, 134, 135, 136, 137, 138,

@@ -43,18 +43,6 @@ namespace {
 
 const QString CannotOpen = u"Impossible d'ouvrir le fichier"_s;
 
-// Image<8 - d> heads column d; each stands on y = 65 at its picture's size.
-constexpr std::array<Rect, DenominationCount> columnPictures{{
-    {554, 23, 42, 42}, // Image1, 1 cent
-    {488, 18, 47, 47},
-    {421, 12, 53, 53},
-    {355, 15, 49, 50},
-    {288, 8, 56, 57},
-    {222, 3, 61, 62},
-    {155, 6, 58, 59},
-    {89, 0, 64, 65}, // Image8, 2 €
-}};
-
 void place(QWidget* widget, const Rect& rect)
 {
     widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
@@ -148,12 +136,13 @@ void TForm1::buildGrid(QWidget* client)
         m_issuerButtons[issuer] = button;
     }
 
-    for (int index = 0; index < DenominationCount; ++index) {
+    for (int denomination = 0; denomination < DenominationCount; ++denomination) {
+        const int number = DenominationCount - denomination;
         auto* cell = new toolkit::PictureCell(client);
-        cell->setObjectName(u"Image%1"_s.arg(index + 1));
-        place(cell, columnPictures[index]);
+        cell->setObjectName(u"Image%1"_s.arg(number));
+        place(cell, columnPictureRects[denomination]);
         cell->setPicture(toolkit::Picture::embedded(u"Form1", cell->objectName()));
-        m_images[index] = cell;
+        m_images[number - 1] = cell;
     }
 }
 
