@@ -250,8 +250,17 @@ void TForm1::RefreshCompletion()
         toolkit::setBackgroundColour(m_issuerLabels[issuer], marks.label);
         toolkit::setTextColour(m_issuerButtons[issuer], marks.buttonText);
     }
-    m_label17->setText(QString::number(m_state.ownedCount()));
-    m_label17->adjustSize();
+    // Runs once per box during a load: laying out the count's text each time was most of its cost, and
+    // the size for a given count never changes.
+    const int count = m_state.ownedCount();
+    m_label17->setText(QString::number(count));
+    QSize& size = m_countSizes[std::size_t(std::clamp(count, 0, SlotCount))];
+    if (!size.isValid()) {
+        m_label17->adjustSize();
+        size = m_label17->size();
+    } else {
+        m_label17->resize(size);
+    }
 }
 
 void TForm1::issuerButtonClick(int issuer)

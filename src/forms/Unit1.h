@@ -116,6 +116,7 @@ private:
     std::array<QPushButton*, catalogue::IssuerCount> m_issuerButtons{}; // by issuer, slot order
     std::array<toolkit::PictureCell*, catalogue::DenominationCount> m_images{}; // Image1..Image8
     QLabel* m_label17 = nullptr;
+    std::array<QSize, catalogue::SlotCount + 1> m_countSizes{}; // Label17's size by count, once laid out
     QPushButton* m_button1 = nullptr;
     QPushButton* m_button2 = nullptr;
     QPushButton* m_button3 = nullptr;

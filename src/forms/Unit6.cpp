@@ -30,12 +30,14 @@ void TForm6::FillCataloguePages()
 void TForm6::printCatalogue()
 {
     FillCataloguePages();
-    if (!m_services.runPrintDialog(this, m_printer))
+    if (!m_printer)
+        m_printer.emplace(QPrinter::HighResolution);
+    if (!m_services.runPrintDialog(this, *m_printer))
         return;
     // Two jobs of one page each; the print has no title of its own.
-    if (printCataloguePage(m_printer, *this))
+    if (printCataloguePage(*m_printer, *this))
         Q_EMIT pagePrinted(1);
-    if (m_page2 && printCataloguePage(m_printer, *m_page2))
+    if (m_page2 && printCataloguePage(*m_printer, *m_page2))
         Q_EMIT pagePrinted(2);
 }
 

@@ -3,6 +3,8 @@
 #include <QPrinter>
 #include <QWidget>
 
+#include <optional>
+
 namespace numislot {
 
 namespace toolkit {
@@ -39,8 +41,9 @@ private:
     toolkit::Services& m_services;
     TForm7* m_page2 = nullptr;
     TForm16* m_gallery = nullptr;
-    // PrintDialog1's settings, kept from one run to the next as the dialog keeps them.
-    QPrinter m_printer { QPrinter::HighResolution };
+    // PrintDialog1's settings, kept from one run to the next as the dialog keeps them. Made on the first
+    // print: opening the print system at start-up cost more than building all the windows.
+    std::optional<QPrinter> m_printer;
 };
 
 } // namespace numislot

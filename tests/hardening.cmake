@@ -1,0 +1,2 @@
+# Checks that go with the speed work: what a faster path must still get right.
+numislot_add_test(tst_countsize tst_countsize.cpp LIBS numislot_gui)
