@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QMetaObject>
 #include <QObject>
-#include <QPointer>
 
 #include <cstdio>
 #include <ctime>
