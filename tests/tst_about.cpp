@@ -146,6 +146,9 @@ private Q_SLOTS:
     {
         FakeServices services;
         TForm3 form(services);
+        // As it first appears: its captions are measured then.
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.windowTitle(), u"A Propos"_s);
         QCOMPARE(form.findChild<QPushButton*>(u"Button1"_s)->text(), u"&OK"_s);
         QCOMPARE(form.findChild<QPushButton*>(u"Button3"_s)->text(), u"Forum Numislot"_s);

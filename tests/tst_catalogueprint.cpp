@@ -6,6 +6,7 @@
 #include "forms/Unit7.h"
 #include "support/FakeServices.h"
 #include "toolkit/Environment.h"
+#include "toolkit/FirstShow.h"
 #include "toolkit/PictureCell.h"
 
 #include <QAction>
@@ -285,6 +286,8 @@ private Q_SLOTS:
         QFETCH(int, page);
         Form6->FillCataloguePages();
         QWidget* window = page == 1 ? static_cast<QWidget*>(Form6) : Form7;
+        // The page laid out as printing lays it out; it is never shown.
+        toolkit::FirstShow::runFor(*window);
         const QImage onScreen = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(onScreen.size(), window->size());
         QVERIFY(meanDifference(painted(*window), onScreen) < 0.5);
@@ -299,7 +302,8 @@ private Q_SLOTS:
     void pageTwoFitsItsPrintedPage()
     {
         QFETCH(QPageSize, paper);
-        // Every control of the page inside its printed area.
+        // Every control of the page inside its printed area, as printing lays it out.
+        toolkit::FirstShow::runFor(*Form7);
         for (const QWidget* child : Form7->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             QVERIFY2(Form7->rect().contains(child->geometry()), qPrintable(child->objectName()));
 

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
@@ -29,6 +30,7 @@ private slots:
     void checkThenUncheckKeepsCountAndModifies();
     void fullCollection();
     void labelsStartInTheWindowColour();
+    void refreshFollowsANewSystemPalette();
 
 private:
     QLabel* label(int number) const { return m_form->findChild<QLabel*>(u"Label%1"_s.arg(number)); }
@@ -147,6 +149,26 @@ void TestCompletion::labelsStartInTheWindowColour()
         QVERIFY(label(issuer.labelNumber)->autoFillBackground());
         QCOMPARE(labelColour(issuer.labelNumber), buttonFace);
     }
+}
+
+// The button face is looked up when a label is coloured: after the desktop's colours change, the next
+// refresh uses the new one even for labels whose mark did not change.
+void TestCompletion::refreshFollowsANewSystemPalette()
+{
+    m_form->checkBox(1)->setChecked(true); // one refresh with the old colours
+    const QPalette old = QApplication::palette();
+    const auto restore = qScopeGuard([old] { QApplication::setPalette(old); });
+    QPalette changed = old;
+    changed.setColor(QPalette::Button, QColor(0x12, 0x34, 0x56));
+    QApplication::setPalette(changed);
+
+    m_form->checkBox(2)->setChecked(true);
+    QCOMPARE(labelColour(catalogue::issuers[0].labelNumber), QColor(0x12, 0x34, 0x56));
+    QCOMPARE(labelColour(catalogue::issuers[15].labelNumber), QColor(0x12, 0x34, 0x56));
+    // The complete issuer keeps its own colour.
+    for (int slot = 3; slot <= 8; ++slot)
+        m_form->checkBox(slot)->setChecked(true);
+    QCOMPARE(labelColour(catalogue::issuers[0].labelNumber), QColor(0x00, 0xFF, 0x00));
 }
 
 QTEST_MAIN(TestCompletion)

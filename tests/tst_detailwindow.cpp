@@ -156,6 +156,8 @@ private slots:
         QFETCH(int, k);
         QFETCH(QString, caption);
         QFETCH(int, left);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         const QLabel* label = m_window->findChild<QLabel*>(u"Label%1"_s.arg(k));
         QVERIFY(label);
         QCOMPARE(label->text(), caption);

@@ -207,6 +207,9 @@ private slots:
 
     void noCellOverlapsAnotherControl()
     {
+        // The captions take their widths when the gallery first shows.
+        m_gallery->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_gallery.get()));
         const QList<QWidget*> controls = m_gallery->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         QCOMPARE(controls.size(), 128 + 16 + 15 + 1);
         for (int i = 0; i < controls.size(); ++i) {
@@ -239,6 +242,8 @@ private slots:
         QFETCH(int, number);
         QFETCH(QString, text);
         QFETCH(int, top);
+        m_gallery->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_gallery.get()));
         const QLabel* label = control<QLabel>(*m_gallery, u"Label%1"_s.arg(number));
         QVERIFY(label);
         QCOMPARE(label->text(), text);

@@ -75,6 +75,7 @@ private slots:
     void jfifDecidesOverAdobeFlag();
     void damagedData_data();
     void damagedData();
+    void damagedPictureInACell_data();
     void damagedPictureInACell();
 
 private:
@@ -186,16 +187,29 @@ void TestJpegDecoder::damagedData()
     QVERIFY(result.image.isNull());
 }
 
+void TestJpegDecoder::damagedPictureInACell_data()
+{
+    QTest::addColumn<bool>("ahead");
+    QTest::newRow("decoded when painted") << false;
+    QTest::newRow("decoded ahead on a worker") << true;
+}
+
 // A stream that passes its own checks but holds damaged JPEG data: the cell's picture reports the
-// decoder's error once and stays empty.
+// decoder's error once and stays empty, whichever thread decoded it.
 void TestJpegDecoder::damagedPictureInACell()
 {
+    QFETCH(bool, ahead);
     QByteArray jpeg = jpegOf(u"Form1", u"Image8");
     jpeg = jpeg.left(jpeg.size() / 2) + "\xFF\xD9";
     const Picture picture = Picture::fromStream(numislot::toolkit::makePictureStream(jpeg));
     QCOMPARE(picture.errorString(), QString());
     QCOMPARE(picture.size(), QSize(64, 65));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Erreur JPEG #\\d+$"_s));
+    if (ahead) {
+        picture.decodeAhead();
+        QTRY_VERIFY(picture.isDecoded());
+        QVERIFY(picture.errorString().startsWith(u"Erreur JPEG #"));
+    }
     QVERIFY(picture.image().isNull());
     QVERIFY(picture.errorString().startsWith(u"Erreur JPEG #"));
     QVERIFY(picture.image().isNull()); // no second attempt, no second warning

@@ -2,6 +2,7 @@
 #include "forms/Unit1.h"
 #include "support/FakeServices.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextEdit>
 
@@ -31,6 +33,7 @@ private slots:
     void issuerLabelsEndAtTheGrid();
     void hints_data();
     void hints();
+    void boxesNamedForScreenReaders();
     void menuItems_data();
     void menuItems();
     void tabWalksGridThenButtons();
@@ -87,9 +90,10 @@ void TestMainWindow::controlsAtTheirPlaces()
 {
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
-    auto* widget = m_form->centralWidget()->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    const QWidget* client = m_form->centralWidget();
+    auto* widget = client->findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
-    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(QRect(widget->mapTo(client, QPoint(0, 0)), widget->size()), geometry);
 }
 
 void TestMainWindow::issuerLabelsEndAtTheGrid()
@@ -131,8 +135,23 @@ void TestMainWindow::hints()
     auto* widget = m_form->findChild<QWidget*>(name);
     QVERIFY(widget);
     QCOMPARE(widget->toolTip(), hint);
-    if (auto* box = qobject_cast<QCheckBox*>(widget))
-        QCOMPARE(box->accessibleName(), hint);
+}
+
+void TestMainWindow::boxesNamedForScreenReaders()
+{
+    const auto hintOf = [](int slot) { return QString::fromStdString(catalogue::coinHint(slot)); };
+    // A screen reader that connects after start-up hears the coins' names.
+    QAccessible::setActive(true);
+    const auto inactive = qScopeGuard([] { QAccessible::setActive(false); });
+    for (int slot : { 1, 34, 120, 128 }) {
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(m_form->checkBox(slot));
+        QVERIFY(box);
+        QCOMPARE(box->text(QAccessible::Name), hintOf(slot));
+    }
+    // Named once; a later reader finds the same names.
+    QAccessible::setActive(false);
+    QAccessible::setActive(true);
+    QCOMPARE(m_form->checkBox(120)->accessibleName(), hintOf(120));
 }
 
 void TestMainWindow::menuItems_data()

@@ -32,11 +32,38 @@ private slots:
     void embeddedLookup_data();
     void embeddedLookup();
     void copiesShareOneDecode();
+    void decodeAheadGivesTheSameImage_data();
+    void decodeAheadGivesTheSameImage();
     void drawsAtNaturalSize_data();
     void drawsAtNaturalSize();
     void decodesOnFirstPaintOnly();
     void keepsItsMouseMoves();
 };
+
+void TestPictureCell::decodeAheadGivesTheSameImage_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("cell");
+    QTest::newRow("main window 2 euro") << u"Form1"_s << u"Image8"_s;
+    QTest::newRow("splash") << u"Form5"_s << u"Image1"_s;
+    QTest::newRow("gallery Slovenie 2 euro") << u"Form16"_s << u"Image105"_s;
+}
+
+// Asked for at once, while the worker may still be decoding: one decode, the same pixels.
+void TestPictureCell::decodeAheadGivesTheSameImage()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, cell);
+    const Picture ahead = Picture::embedded(window, cell);
+    const Picture onUse = Picture::fromStream(Picture::embeddedStream(window, cell));
+    ahead.decodeAhead();
+    const Picture copy = ahead;
+    const QImage shown = copy.image();
+    QVERIFY(ahead.isDecoded());
+    QVERIFY(!shown.isNull());
+    QCOMPARE(shown, onUse.image());
+    QCOMPARE(ahead.image().constBits(), shown.constBits());
+}
 
 void TestPictureCell::embeddedLookup_data()
 {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -63,6 +64,10 @@ int TestSavePrompt::runPrompt(const std::function<void(TForm2&)>& act)
 
 void TestSavePrompt::layout()
 {
+    // As it first appears: the question is measured then.
+    m_prompt->show();
+    const auto hide = qScopeGuard([this] { m_prompt->hide(); });
+    QVERIFY(QTest::qWaitForWindowExposed(m_prompt));
     QCOMPARE(m_prompt->windowTitle(), u"Sauvegarder ?"_s);
     QCOMPARE(m_prompt->size(), QSize(271, 115));
     auto* label = m_prompt->findChild<QLabel*>(u"Label1"_s);

@@ -2,7 +2,9 @@
 
 #include "forms/Unit16.h"
 #include "toolkit/Environment.h"
+#include "toolkit/FirstShow.h"
 #include "toolkit/PictureCell.h"
+#include "toolkit/Placement.h"
 #include "toolkit/Text.h"
 
 #include <QGroupBox>
@@ -44,12 +46,12 @@ protected:
     }
 };
 
-QLabel* makeLabel(QWidget* page, int number, const QString& text, int left, int top)
+QLabel* makeLabel(QWidget* page, toolkit::FirstShow& firstShow, int number, const QString& text, int left, int top)
 {
     auto* label = new QLabel(text, page);
     label->setObjectName(u"Label%1"_s.arg(number));
     label->move(left, top);
-    label->adjustSize();
+    firstShow.add([label] { label->adjustSize(); });
     return label;
 }
 
@@ -86,6 +88,7 @@ void buildCataloguePage(QWidget* page, const printing::CataloguePage& layout)
 {
     page->setObjectName(toolkit::qs(layout.caption));
     page->setWindowTitle(toolkit::qs(layout.caption));
+    toolkit::pinScreen(page);
     page->setFont(toolkit::formFont());
     page->setFixedSize(layout.clientWidth, layout.clientHeight);
     QPalette white = page->palette();
@@ -93,6 +96,8 @@ void buildCataloguePage(QWidget* page, const printing::CataloguePage& layout)
     white.setColor(QPalette::WindowText, Qt::black);
     page->setPalette(white);
     page->setAutoFillBackground(true);
+    // The pages are printed, never shown; printing runs this first.
+    auto* firstShow = new toolkit::FirstShow(page);
 
     for (int row = 0; row < printing::RowCount; ++row) {
         const printing::PageRow& info = layout.rows[row];
@@ -101,8 +106,8 @@ void buildCataloguePage(QWidget* page, const printing::CataloguePage& layout)
             cell->setObjectName(u"Image%1"_s.arg(printing::boxNumber(info, denomination)));
             place(cell, printing::boxRect(info, denomination));
         }
-        makeLabel(
-            page, info.labelNumber, toolkit::qs(catalogue::issuers[info.issuer].name), info.labelLeft, info.labelTop);
+        makeLabel(page, *firstShow, info.labelNumber, toolkit::qs(catalogue::issuers[info.issuer].name), info.labelLeft,
+            info.labelTop);
     }
     for (int index = 0; index < printing::SeparatorCount; ++index) {
         auto* separator = new PageSeparator(page);
@@ -110,10 +115,11 @@ void buildCataloguePage(QWidget* page, const printing::CataloguePage& layout)
         separator->setGeometry(layout.separatorLefts[index], layout.separatorTops[index], printing::SeparatorWidth,
             printing::SeparatorHeight);
     }
-    QLabel* pageLabel = makeLabel(
-        page, layout.pageLabelNumber, toolkit::qs(layout.pageLabelText), layout.pageLabelLeft, layout.pageLabelTop);
+    QLabel* pageLabel = makeLabel(page, *firstShow, layout.pageLabelNumber, toolkit::qs(layout.pageLabelText),
+        layout.pageLabelLeft, layout.pageLabelTop);
     pageLabel->setFont(toolkit::formFont(printing::PageLabelPixelHeight, true));
-    pageLabel->resize(printing::PageLabelWidth, printing::PageLabelHeight);
+    // Its designed box, whatever its text measures.
+    firstShow->add([pageLabel] { pageLabel->resize(printing::PageLabelWidth, printing::PageLabelHeight); });
     pageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     if (layout.banner.width > 0) {
@@ -138,6 +144,8 @@ void fillCataloguePage(QWidget* page, const printing::CataloguePage& layout, con
 
 void paintCataloguePage(QPainter& painter, const QWidget& page)
 {
+    // A page never shown has not sized its captions yet.
+    toolkit::FirstShow::runFor(page);
     painter.fillRect(page.rect(), Qt::white);
     // Children in their stacking order, as the window would paint them.
     for (const QObject* child : page.children()) {

@@ -18,6 +18,7 @@
 #include "toolkit/Services.h"
 #include "toolkit/Text.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -81,6 +82,7 @@ TForm1::TForm1(toolkit::Services& services, QWidget* parent)
     setWindowTitle(qs(ApplicationTitle));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
+    toolkit::pinScreen(this);
     setFont(toolkit::formFont());
 
     auto* client = new QWidget(this);
@@ -106,15 +108,21 @@ void TForm1::buildGrid(QWidget* client)
     frame->setObjectName(u"GroupBox1"_s);
     frame->setGeometry(104, 65, 479, 416);
 
+    // The boxes' own layer, over the whole client area so their places stay the client's. Qt looks
+    // through an unticked box's siblings for a group it may belong to; among all the window's controls
+    // that search was the largest cost of loading a collection.
+    auto* boxes = new QWidget(client);
+    boxes->setObjectName(u"coinBoxes"_s);
+    boxes->setGeometry(client->rect());
     for (int slot = 1; slot <= SlotCount; ++slot) {
-        auto* box = new QCheckBox(client);
+        auto* box = new QCheckBox(boxes);
         box->setObjectName(u"CheckBox%1"_s.arg(slot));
         box->setTristate(false);
         place(box, checkBoxRect(slot));
         const QString hint = qs(coinHint(slot));
         box->setToolTip(hint);
         // The caption is hidden by the width; a screen reader needs the coin's name.
-        box->setAccessibleName(hint);
+        m_accessibleNames.add(box, hint);
         // toggled, not clicked: every change of state runs the handler, whoever made it.
         connect(box, &QCheckBox::toggled, this, [this, slot] { checkBoxClick(slot); });
         m_checkBoxes[slot - 1] = box;
@@ -141,7 +149,10 @@ void TForm1::buildGrid(QWidget* client)
         auto* cell = new toolkit::PictureCell(client);
         cell->setObjectName(u"Image%1"_s.arg(number));
         place(cell, columnPictureRects[denomination]);
-        cell->setPicture(toolkit::Picture::embedded(u"Form1", cell->objectName()));
+        const toolkit::Picture picture = toolkit::Picture::embedded(u"Form1", cell->objectName());
+        // Painted in the first frame; decoded on a worker while the other windows are built.
+        picture.decodeAhead();
+        cell->setPicture(picture);
         m_images[number - 1] = cell;
     }
 }
@@ -173,12 +184,11 @@ void TForm1::buildControls(QWidget* client)
 
     // Holds the report text for printing; never shown.
     m_richEdit = new QTextEdit(client);
+    m_richEdit->setVisible(false);
     m_richEdit->setObjectName(u"RichEdit1"_s);
     m_richEdit->setGeometry(8, 488, 25, 25);
     m_richEdit->setFont(toolkit::formFont(19));
     m_richEdit->setFocusPolicy(Qt::NoFocus);
-    m_richEdit->setPlainText(QString());
-    m_richEdit->setVisible(false);
 }
 
 void TForm1::buildMenu()
@@ -245,10 +255,23 @@ void TForm1::checkBoxClick(int slot)
 void TForm1::RefreshCompletion()
 {
     const collection::IsOwned owned = [this](int slot) { return isOwned(slot); };
+    // System colours come from the application's palette, which no widget has changed.
+    const QPalette system = QApplication::palette();
+    const auto coloursOf = [&system](bool complete) {
+        const collection::IssuerMarks marks = collection::issuerMarks(complete);
+        return ShownColours{toolkit::toQColor(marks.label, system), toolkit::toQColor(marks.buttonText, system)};
+    };
+    const ShownColours incomplete = coloursOf(false);
+    const ShownColours complete = coloursOf(true);
     for (int issuer = 0; issuer < IssuerCount; ++issuer) {
-        const collection::IssuerMarks marks = collection::issuerMarks(collection::isIssuerComplete(owned, issuer));
-        toolkit::setBackgroundColour(m_issuerLabels[issuer], marks.label);
-        toolkit::setTextColour(m_issuerButtons[issuer], marks.buttonText);
+        const ShownColours& wanted = collection::isIssuerComplete(owned, issuer) ? complete : incomplete;
+        // A load runs one refresh per box, and nearly all of them leave an issuer's colours as they are.
+        ShownColours& shown = m_shownColours[std::size_t(issuer)];
+        if (shown.label == wanted.label && shown.buttonText == wanted.buttonText)
+            continue;
+        shown = wanted;
+        toolkit::setBackgroundColour(m_issuerLabels[issuer], wanted.label);
+        toolkit::setTextColour(m_issuerButtons[issuer], wanted.buttonText);
     }
     // Runs once per box during a load: laying out the count's text each time was most of its cost, and
     // the size for a given count never changes.

@@ -3,9 +3,12 @@
 #include "catalogue/Catalogue.h"
 #include "collection/CompletionRules.h"
 #include "collection/Ownership.h"
+#include "toolkit/AccessibleNames.h"
 #include "toolkit/FileDialog.h"
 
 #include <QMainWindow>
+
+#include <QColor>
 
 #include <array>
 
@@ -117,6 +120,13 @@ private:
     std::array<toolkit::PictureCell*, catalogue::DenominationCount> m_images{}; // Image1..Image8
     QLabel* m_label17 = nullptr;
     std::array<QSize, catalogue::SlotCount + 1> m_countSizes{}; // Label17's size by count, once laid out
+    // The colours each issuer's label and button were last given, as looked up then.
+    struct ShownColours
+    {
+        QColor label;
+        QColor buttonText;
+    };
+    std::array<ShownColours, catalogue::IssuerCount> m_shownColours{};
     QPushButton* m_button1 = nullptr;
     QPushButton* m_button2 = nullptr;
     QPushButton* m_button3 = nullptr;
@@ -124,6 +134,7 @@ private:
 
     toolkit::FileDialog m_save;
     toolkit::FileDialog m_open;
+    toolkit::AccessibleNames m_accessibleNames;
 };
 
 } // namespace numislot

@@ -3,6 +3,7 @@
 #include "catalogue/GalleryLayout.h"
 #include "forms/Unit6.h"
 #include "toolkit/Environment.h"
+#include "toolkit/FirstShow.h"
 #include "toolkit/Placement.h"
 #include "toolkit/Text.h"
 
@@ -81,6 +82,7 @@ TForm16::TForm16(QWidget* parent)
                    | Qt::WindowCloseButtonHint);
     setObjectName(u"Form16"_s);
     setWindowTitle(u"Les €uros"_s);
+    toolkit::pinScreen(this);
     setFont(toolkit::formFont());
     setFrameShape(QFrame::NoFrame);
     // The design names show on hover even while the main window is the active one.
@@ -129,11 +131,15 @@ void TForm16::buildContent()
         contentWidth = std::max(contentWidth, cell->geometry().right() + 1);
     }
 
+    auto* firstShow = new toolkit::FirstShow(this);
     for (const GalleryRow& row : galleryRows) {
         auto* caption = new QLabel(toolkit::qs(row.caption), m_content);
         caption->setObjectName(u"Label%1"_s.arg(row.captionNumber));
-        const int width = caption->sizeHint().width();
-        caption->setGeometry(GalleryCaptionCentre - width / 2, row.captionTop, width, GalleryCaptionHeight);
+        caption->move(GalleryCaptionCentre, row.captionTop);
+        firstShow->add([caption, top = row.captionTop] {
+            const int width = caption->sizeHint().width();
+            caption->setGeometry(GalleryCaptionCentre - width / 2, top, width, GalleryCaptionHeight);
+        });
 
         if (row.separatorNumber == 0)
             continue;

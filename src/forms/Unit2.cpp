@@ -1,6 +1,7 @@
 #include "forms/Unit2.h"
 
 #include "toolkit/Environment.h"
+#include "toolkit/FirstShow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,8 +23,9 @@ TForm2::TForm2(QWidget* parent)
 
     auto* label = new QLabel(u"Voulez vous sauvegarder la collection en cours ?"_s, this);
     label->setObjectName(u"Label1"_s);
+    label->move(16, 15);
     // The laid-out width was measured in the original font; never cut the question mark.
-    label->setGeometry(16, 15, std::max(232, label->sizeHint().width()), 13);
+    (new toolkit::FirstShow(this))->add([label] { label->resize(std::max(232, label->sizeHint().width()), 13); });
 
     struct Answer
     {

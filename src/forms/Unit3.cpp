@@ -2,6 +2,7 @@
 
 #include "catalogue/Maker.h"
 #include "toolkit/Environment.h"
+#include "toolkit/FirstShow.h"
 #include "toolkit/PictureCell.h"
 #include "toolkit/Services.h"
 #include "toolkit/Text.h"
@@ -26,12 +27,13 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QPoint topLeft)
+QLabel* makeLabel(QWidget* parent, toolkit::FirstShow& firstShow, const QString& name, const QString& caption,
+                  QPoint topLeft)
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->move(topLeft);
-    label->adjustSize();
+    firstShow.add([label] { label->adjustSize(); });
     return label;
 }
 
@@ -52,11 +54,11 @@ TForm3::TForm3(toolkit::Services& services, QWidget* parent)
     m_image1->setGeometry(39, 3, 208, 46);
     m_image1->setPicture(toolkit::Picture::embedded(u"Form3", u"Image1"));
 
+    auto* firstShow = new toolkit::FirstShow(this);
     m_button1 = makeButton(this, u"Button1"_s, u"&OK"_s, { 66, 45, 153, 25 });
-    m_label3 = makeLabel(this, u"Label3"_s, u"Numislot, V 3.25.07 RC1"_s, { 55, 72 });
+    m_label3 = makeLabel(this, *firstShow, u"Label3"_s, u"Numislot, V 3.25.07 RC1"_s, { 55, 72 });
     m_label3->setFont(toolkit::formFont(11, true));
-    m_label3->adjustSize();
-    m_label1 = makeLabel(this, u"Label1"_s, u"Pour tout renseignements :"_s, { 80, 159 });
+    m_label1 = makeLabel(this, *firstShow, u"Label1"_s, u"Pour tout renseignements :"_s, { 80, 159 });
     m_button2 = makeButton(this, u"Button2"_s, qs(catalogue::ContactAddress), { 7, 175, 273, 34 });
     m_button3 = makeButton(this, u"Button3"_s, u"Forum Numislot"_s, { 7, 215, 273, 34 });
     for (QPushButton* button : { m_button2, m_button3 })

@@ -5,6 +5,7 @@
 #include "forms/Unit16.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Environment.h"
+#include "toolkit/FirstShow.h"
 #include "toolkit/PictureCell.h"
 #include "toolkit/Text.h"
 
@@ -41,10 +42,12 @@ TForm4::TForm4(QWidget* parent)
     m_button1->setDefault(true);
     connect(m_button1, &QPushButton::clicked, this, [this] { done(toolkit::ResultOk); });
 
+    auto* firstShow = new toolkit::FirstShow(this);
     for (int k = 0; k < DenominationCount; ++k) {
         auto* label = new QLabel(toolkit::qs(denominations[k].detailCaption), this);
         label->setObjectName(u"Label%1"_s.arg(k + 1));
-        label->setGeometry(detailLabelLefts[k], DetailLabelTop, label->sizeHint().width(), DetailLabelHeight);
+        label->move(detailLabelLefts[k], DetailLabelTop);
+        firstShow->add([label] { label->resize(label->sizeHint().width(), DetailLabelHeight); });
         toolkit::setBackgroundColour(label, collection::White);
         m_labels[k] = label;
     }

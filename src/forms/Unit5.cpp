@@ -25,7 +25,10 @@ TForm5::TForm5(QWidget* parent)
     m_image1 = new toolkit::PictureCell(this);
     m_image1->setObjectName(u"Image1"_s);
     m_image1->setGeometry(0, 0, 445, 191);
-    m_image1->setPicture(toolkit::Picture::embedded(u"Form5", u"Image1"));
+    const toolkit::Picture splash = toolkit::Picture::embedded(u"Form5", u"Image1");
+    // Shown over the main window's first frame: decoding it meanwhile keeps it off that frame's path.
+    splash.decodeAhead();
+    m_image1->setPicture(splash);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(u"Timer1"_s);

@@ -25,7 +25,16 @@ QColor toQColor(collection::Colour colour, const QPalette& palette)
 void setBackgroundColour(QWidget* widget, collection::Colour colour)
 {
     // System colours come from the application's palette, which no widget has changed.
-    const QColor wanted = toQColor(colour, QApplication::palette(widget));
+    setBackgroundColour(widget, toQColor(colour, QApplication::palette(widget)));
+}
+
+void setTextColour(QWidget* widget, collection::Colour colour)
+{
+    setTextColour(widget, toQColor(colour, QApplication::palette(widget)));
+}
+
+void setBackgroundColour(QWidget* widget, const QColor& wanted)
+{
     QPalette palette = widget->palette();
     if (widget->autoFillBackground() && palette.color(QPalette::Window) == wanted)
         return;
@@ -34,9 +43,8 @@ void setBackgroundColour(QWidget* widget, collection::Colour colour)
     widget->setPalette(palette);
 }
 
-void setTextColour(QWidget* widget, collection::Colour colour)
+void setTextColour(QWidget* widget, const QColor& wanted)
 {
-    const QColor wanted = toQColor(colour, QApplication::palette(widget));
     QPalette palette = widget->palette();
     if (palette.color(QPalette::ButtonText) == wanted && palette.color(QPalette::WindowText) == wanted)
         return;

@@ -13,5 +13,7 @@ QColor toQColor(collection::Colour colour, const QPalette& palette);
 // Solid background for a label (labels are transparent otherwise).
 void setBackgroundColour(QWidget* widget, collection::Colour colour);
 void setTextColour(QWidget* widget, collection::Colour colour);
+void setBackgroundColour(QWidget* widget, const QColor& colour);
+void setTextColour(QWidget* widget, const QColor& colour);
 
 } // namespace numislot::toolkit

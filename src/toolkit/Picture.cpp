@@ -5,7 +5,11 @@
 
 #include <QResource>
 #include <QSharedData>
+#include <QThreadPool>
 #include <QtDebug>
+
+#include <atomic>
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -26,9 +30,25 @@ struct Picture::Data : QSharedData
     QByteArray ownedStream; // empty for embedded pictures, whose bytes live in the executable
     QByteArrayView jpeg;
     QSize size;
-    QString error;
-    bool decoded = false;
+    QString streamError; // fixed when the stream is opened
+    // Written once, under the flag, possibly on a worker thread; read only once `decoded` is set.
+    std::once_flag decodeOnce;
+    std::atomic<bool> decoded = false;
+    QString decodeError;
     QImage image;
+
+    void decode()
+    {
+        if (streamError.isEmpty()) {
+            JpegDecodeResult result = decodeJpeg(jpeg);
+            image = std::move(result.image);
+            decodeError = std::move(result.error);
+        }
+        const QString& error = streamError.isEmpty() ? decodeError : streamError;
+        if (!error.isEmpty())
+            qWarning().noquote() << error;
+        decoded.store(true, std::memory_order_release);
+    }
 };
 
 Picture::Picture() = default;
@@ -55,7 +75,7 @@ Picture Picture::open(QByteArray owned, QByteArrayView stream)
     auto* data = new Data;
     data->ownedStream = std::move(owned);
     const PictureStreamContent content = parsePictureStream(data->ownedStream.isNull() ? stream : data->ownedStream);
-    data->error = content.error;
+    data->streamError = content.error;
     data->jpeg = content.jpeg;
     if (content.isValid())
         data->size = jpegFrameSize(content.jpeg);
@@ -89,27 +109,32 @@ QImage Picture::image() const
 {
     if (!d)
         return {};
-    if (!d->decoded) {
-        d->decoded = true;
-        if (d->error.isEmpty()) {
-            JpegDecodeResult result = decodeJpeg(d->jpeg);
-            d->image = std::move(result.image);
-            d->error = std::move(result.error);
-        }
-        if (!d->error.isEmpty())
-            qWarning().noquote() << d->error;
-    }
-    return d->image;
+    Data* data = d.data();
+    std::call_once(data->decodeOnce, [data] { data->decode(); });
+    return data->image;
+}
+
+void Picture::decodeAhead() const
+{
+    if (!d || isDecoded())
+        return;
+    // The task holds its own reference, so the data outlives every window that drops the picture.
+    QThreadPool::globalInstance()->start([picture = *this] { picture.image(); });
 }
 
 bool Picture::isDecoded() const
 {
-    return d && d->decoded;
+    return d && d->decoded.load(std::memory_order_acquire);
 }
 
 QString Picture::errorString() const
 {
-    return d ? d->error : QString();
+    if (!d)
+        return {};
+    // A refused stream is known from the start; a decode error only once decoded.
+    if (!d->streamError.isEmpty() || !isDecoded())
+        return d->streamError;
+    return d->decodeError;
 }
 
 } // namespace numislot::toolkit

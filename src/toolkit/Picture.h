@@ -31,6 +31,9 @@ public:
     QSize size() const;
     // Decoded the first time it is asked for; copies of this Picture share the result.
     QImage image() const;
+    // Starts the decode on a worker thread, for a picture shown as soon as its window appears; image()
+    // then waits for that decode instead of repeating it. Any thread may ask for the image.
+    void decodeAhead() const;
     bool isDecoded() const;
     // Why the stream was refused or the data did not decode; empty otherwise.
     QString errorString() const;

@@ -35,6 +35,12 @@ QWidget* mainWindow()
     return s_mainWindow;
 }
 
+void pinScreen(QWidget* window)
+{
+    if (window->isWindow() && !window->windowHandle())
+        window->setScreen(window->screen());
+}
+
 void centreOverMainWindow(QWidget* window)
 {
     const QWidget* main = s_mainWindow;

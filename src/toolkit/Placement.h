@@ -25,6 +25,10 @@ QString applicationTitle();
 void setMainWindow(QWidget* window);
 QWidget* mainWindow();
 
+// Fixes the screen that a window not yet shown reports to the one it would report now. Until then
+// every control added to it looks the screen up again from the window's position, to scale its font.
+void pinScreen(QWidget* window);
+
 // Moves a top-level window so that its frame is centred over the main window's frame.
 void centreOverMainWindow(QWidget* window);
 

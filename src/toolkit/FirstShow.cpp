@@ -1,0 +1,48 @@
+#include "toolkit/FirstShow.h"
+
+#include <QEvent>
+#include <QWidget>
+
+#include <utility>
+
+namespace numislot::toolkit {
+
+FirstShow::FirstShow(QWidget* window) : QObject(window), m_window(window)
+{
+    window->installEventFilter(this);
+}
+
+void FirstShow::add(std::function<void()> work)
+{
+    if (m_done) {
+        work();
+        return;
+    }
+    m_work.push_back(std::move(work));
+}
+
+void FirstShow::runFor(const QWidget& window)
+{
+    if (auto* first = window.findChild<FirstShow*>(QString(), Qt::FindDirectChildrenOnly))
+        first->run();
+}
+
+bool FirstShow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Filters see the show before the window does, and both come before its first paint.
+    if (watched == m_window && event->type() == QEvent::Show)
+        run();
+    return QObject::eventFilter(watched, event);
+}
+
+void FirstShow::run()
+{
+    if (m_done)
+        return;
+    m_window->removeEventFilter(this);
+    m_done = true;
+    for (const auto& work : std::exchange(m_work, {}))
+        work();
+}
+
+} // namespace numislot::toolkit
