@@ -37,6 +37,8 @@ private slots:
     void menuItems_data();
     void menuItems();
     void tabWalksGridThenButtons();
+    void arrowsFollowTheTabChain_data();
+    void arrowsFollowTheTabChain();
     void richEditNeverShows();
 
 private:
@@ -148,6 +150,9 @@ void TestMainWindow::boxesNamedForScreenReaders()
         QVERIFY(box);
         QCOMPARE(box->text(QAccessible::Name), hintOf(slot));
     }
+    // Each issuer's row of boxes carries the issuer's name.
+    QCOMPARE(m_form->checkBox(120)->parentWidget()->accessibleName(), u"Monaco"_s);
+    QCOMPARE(m_form->checkBox(1)->parentWidget()->accessibleName(), u"Allemagne"_s);
     // Named once; a later reader finds the same names.
     QAccessible::setActive(false);
     QAccessible::setActive(true);
@@ -210,6 +215,38 @@ void TestMainWindow::tabWalksGridThenButtons()
         walked.append(QApplication::focusWidget()->objectName());
     }
     QCOMPARE(walked, expected);
+}
+
+void TestMainWindow::arrowsFollowTheTabChain_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("forward");
+    QTest::newRow("Right") << int(Qt::Key_Right) << true;
+    QTest::newRow("Down") << int(Qt::Key_Down) << true;
+    QTest::newRow("Left") << int(Qt::Key_Left) << false;
+    QTest::newRow("Up") << int(Qt::Key_Up) << false;
+}
+
+// As on any lone check box: the arrows step along the tab chain, never across the grid by position.
+void TestMainWindow::arrowsFollowTheTabChain()
+{
+    QFETCH(int, key);
+    QFETCH(bool, forward);
+    m_form->show();
+    QApplication::setActiveWindow(m_form.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    // Espagne's 50 cents: in the middle of the grid, with boxes all around it.
+    QCheckBox* start = m_form->checkBox(catalogue::slotOf(3, 2));
+    start->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), start);
+    QTest::keyClick(start, forward ? Qt::Key_Tab : Qt::Key_Backtab);
+    QWidget* byTab = QApplication::focusWidget();
+    QVERIFY(byTab != start);
+    start->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), start);
+    QTest::keyClick(start, Qt::Key(key));
+    QCOMPARE(QApplication::focusWidget(), byTab);
+    QVERIFY(!start->isChecked());
 }
 
 void TestMainWindow::richEditNeverShows()

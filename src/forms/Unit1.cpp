@@ -108,17 +108,29 @@ void TForm1::buildGrid(QWidget* client)
     frame->setObjectName(u"GroupBox1"_s);
     frame->setGeometry(104, 65, 479, 416);
 
-    // The boxes' own layer, over the whole client area so their places stay the client's. Qt looks
-    // through an unticked box's siblings for a group it may belong to; among all the window's controls
-    // that search was the largest cost of loading a collection.
-    auto* boxes = new QWidget(client);
-    boxes->setObjectName(u"coinBoxes"_s);
-    boxes->setGeometry(client->rect());
+    // Each issuer's eight boxes in a row of their own. Each time a box is unticked Qt looks through
+    // all its siblings for a group it might belong to: among the window's controls that search was
+    // most of the cost of loading a collection. The row also gives a screen reader the issuer's name.
+    std::array<QWidget*, IssuerCount> rows{};
+    for (int issuer = 0; issuer < IssuerCount; ++issuer) {
+        QRect area;
+        for (int denomination = 0; denomination < DenominationCount; ++denomination) {
+            const Rect rect = checkBoxRect(slotOf(issuer, denomination));
+            area |= QRect(rect.left, rect.top, rect.width, rect.height);
+        }
+        auto* row = new QWidget(client);
+        row->setObjectName(u"Row%1"_s.arg(issuers[issuer].labelNumber));
+        row->setGeometry(area);
+        m_accessibleNames.add(row, qs(issuers[issuer].name));
+        rows[issuer] = row;
+    }
     for (int slot = 1; slot <= SlotCount; ++slot) {
-        auto* box = new QCheckBox(boxes);
+        QWidget* row = rows[issuerOf(slot)];
+        auto* box = new QCheckBox(row);
         box->setObjectName(u"CheckBox%1"_s.arg(slot));
         box->setTristate(false);
-        place(box, checkBoxRect(slot));
+        const Rect rect = checkBoxRect(slot);
+        box->setGeometry(QRect(rect.left, rect.top, rect.width, rect.height).translated(-row->pos()));
         const QString hint = qs(coinHint(slot));
         box->setToolTip(hint);
         // The caption is hidden by the width; a screen reader needs the coin's name.
@@ -257,21 +269,17 @@ void TForm1::RefreshCompletion()
     const collection::IsOwned owned = [this](int slot) { return isOwned(slot); };
     // System colours come from the application's palette, which no widget has changed.
     const QPalette system = QApplication::palette();
-    const auto coloursOf = [&system](bool complete) {
-        const collection::IssuerMarks marks = collection::issuerMarks(complete);
-        return ShownColours{toolkit::toQColor(marks.label, system), toolkit::toQColor(marks.buttonText, system)};
-    };
-    const ShownColours incomplete = coloursOf(false);
-    const ShownColours complete = coloursOf(true);
     for (int issuer = 0; issuer < IssuerCount; ++issuer) {
-        const ShownColours& wanted = collection::isIssuerComplete(owned, issuer) ? complete : incomplete;
+        const bool complete = collection::isIssuerComplete(owned, issuer);
         // A load runs one refresh per box, and nearly all of them leave an issuer's colours as they are.
-        ShownColours& shown = m_shownColours[std::size_t(issuer)];
-        if (shown.label == wanted.label && shown.buttonText == wanted.buttonText)
+        // A palette changed since the last refresh may have given the same marks other colours.
+        ShownMarks& shown = m_shownMarks[std::size_t(issuer)];
+        if (shown.palette == system.cacheKey() && shown.complete == complete)
             continue;
-        shown = wanted;
-        toolkit::setBackgroundColour(m_issuerLabels[issuer], wanted.label);
-        toolkit::setTextColour(m_issuerButtons[issuer], wanted.buttonText);
+        shown = {system.cacheKey(), complete};
+        const collection::IssuerMarks marks = collection::issuerMarks(complete);
+        toolkit::setBackgroundColour(m_issuerLabels[issuer], toolkit::toQColor(marks.label, system));
+        toolkit::setTextColour(m_issuerButtons[issuer], toolkit::toQColor(marks.buttonText, system));
     }
     // Runs once per box during a load: laying out the count's text each time was most of its cost, and
     // the size for a given count never changes.

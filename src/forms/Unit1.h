@@ -8,7 +8,7 @@
 
 #include <QMainWindow>
 
-#include <QColor>
+#include <QtGlobal>
 
 #include <array>
 
@@ -120,13 +120,13 @@ private:
     std::array<toolkit::PictureCell*, catalogue::DenominationCount> m_images{}; // Image1..Image8
     QLabel* m_label17 = nullptr;
     std::array<QSize, catalogue::SlotCount + 1> m_countSizes{}; // Label17's size by count, once laid out
-    // The colours each issuer's label and button were last given, as looked up then.
-    struct ShownColours
+    // The marks each issuer's label and button were last given, and the palette they were looked up in.
+    struct ShownMarks
     {
-        QColor label;
-        QColor buttonText;
+        qint64 palette = -1;
+        bool complete = false;
     };
-    std::array<ShownColours, catalogue::IssuerCount> m_shownColours{};
+    std::array<ShownMarks, catalogue::IssuerCount> m_shownMarks{};
     QPushButton* m_button1 = nullptr;
     QPushButton* m_button2 = nullptr;
     QPushButton* m_button3 = nullptr;
