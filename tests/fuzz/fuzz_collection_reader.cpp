@@ -1,6 +1,7 @@
 // Any bytes of any length, as a collection file: decoded in memory and read back from a real file,
 // and both must agree with the reading rule byte for byte.
 
+#include "FuzzCheck.h"
 #include "collection/CollectionFile.h"
 
 #include <QByteArray>
@@ -9,17 +10,7 @@
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-
-// Names the broken invariant before the fuzzer records the input.
-#define NUMISLOT_CHECK(condition)                                                                                      \
-    do {                                                                                                               \
-        if (!(condition)) {                                                                                            \
-            std::fprintf(stderr, "invariant broken at line %d: %s\n", __LINE__, #condition);                           \
-            std::abort();                                                                                              \
-        }                                                                                                              \
-    } while (false)
 
 namespace collection = numislot::collection;
 

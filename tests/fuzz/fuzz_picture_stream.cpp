@@ -1,6 +1,7 @@
 // Any bytes as an embedded picture stream: parsed, sized from the frame header and decoded. Nothing may
 // crash, leak or read outside the bytes, and a decoded picture must have the size the header promised.
 
+#include "FuzzCheck.h"
 #include "toolkit/JpegDecoder.h"
 #include "toolkit/Picture.h"
 #include "toolkit/PictureStream.h"
@@ -10,17 +11,6 @@
 #include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-// Names the broken invariant before the fuzzer records the input.
-#define NUMISLOT_CHECK(condition)                                                                                      \
-    do {                                                                                                               \
-        if (!(condition)) {                                                                                            \
-            std::fprintf(stderr, "invariant broken at line %d: %s\n", __LINE__, #condition);                           \
-            std::abort();                                                                                              \
-        }                                                                                                              \
-    } while (false)
 
 namespace toolkit = numislot::toolkit;
 

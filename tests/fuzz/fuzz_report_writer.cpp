@@ -2,6 +2,7 @@
 // Input: 16 bytes of ownership bits, then the caption and the count text split at the first 0xFF,
 // each taken as UTF-16 when the first byte after the bits is odd (lone surrogates and all), else UTF-8.
 
+#include "FuzzCheck.h"
 #include "catalogue/Catalogue.h"
 #include "printing/OwnedReport.h"
 
@@ -11,17 +12,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-// Names the broken invariant before the fuzzer records the input.
-#define NUMISLOT_CHECK(condition)                                                                                      \
-    do {                                                                                                               \
-        if (!(condition)) {                                                                                            \
-            std::fprintf(stderr, "invariant broken at line %d: %s\n", __LINE__, #condition);                           \
-            std::abort();                                                                                              \
-        }                                                                                                              \
-    } while (false)
 
 namespace catalogue = numislot::catalogue;
 namespace collection = numislot::collection;
