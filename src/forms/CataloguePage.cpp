@@ -1,5 +1,6 @@
 #include "forms/CataloguePage.h"
 
+#include "forms/Geometry.h"
 #include "forms/Unit16.h"
 #include "toolkit/Environment.h"
 #include "toolkit/FirstShow.h"
@@ -55,11 +56,6 @@ QLabel* makeLabel(QWidget* page, toolkit::FirstShow& firstShow, int number, cons
     return label;
 }
 
-void place(QWidget* widget, const catalogue::Rect& rect)
-{
-    widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
-}
-
 void drawCell(QPainter& painter, const toolkit::PictureCell& cell)
 {
     const QRect rect = cell.geometry();
@@ -104,7 +100,7 @@ void buildCataloguePage(QWidget* page, const printing::CataloguePage& layout)
         for (int denomination = 0; denomination < catalogue::DenominationCount; ++denomination) {
             auto* cell = new toolkit::PictureCell(page);
             cell->setObjectName(u"Image%1"_s.arg(printing::boxNumber(info, denomination)));
-            place(cell, printing::boxRect(info, denomination));
+            cell->setGeometry(toQRect(printing::boxRect(info, denomination)));
         }
         makeLabel(page, *firstShow, info.labelNumber, toolkit::qs(catalogue::issuers[info.issuer].name), info.labelLeft,
             info.labelTop);
@@ -125,7 +121,7 @@ void buildCataloguePage(QWidget* page, const printing::CataloguePage& layout)
     if (layout.banner.width > 0) {
         auto* banner = new toolkit::PictureCell(page);
         banner->setObjectName(u"Image1"_s);
-        place(banner, layout.banner);
+        banner->setGeometry(toQRect(layout.banner));
         banner->setPicture(toolkit::Picture::embedded(toolkit::qs(layout.caption), u"Image1"));
     }
 }

@@ -3,6 +3,7 @@
 #include "catalogue/Maker.h"
 #include "collection/CollectionFile.h"
 #include "collection/ReportFile.h"
+#include "forms/Geometry.h"
 #include "forms/ReportPrinting.h"
 #include "forms/Unit16.h"
 #include "forms/Unit2.h"
@@ -44,18 +45,13 @@ namespace {
 
 const QString CannotOpen = u"Impossible d'ouvrir le fichier"_s;
 
-void place(QWidget* widget, const Rect& rect)
-{
-    widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
-}
-
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const Rect& rect,
                         const QString& hint = {})
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
-    place(button, rect);
+    button->setGeometry(toQRect(rect));
     button->setToolTip(hint);
     return button;
 }
@@ -115,8 +111,7 @@ void TForm1::buildGrid(QWidget* client)
     for (int issuer = 0; issuer < IssuerCount; ++issuer) {
         QRect area;
         for (int denomination = 0; denomination < DenominationCount; ++denomination) {
-            const Rect rect = checkBoxRect(slotOf(issuer, denomination));
-            area |= QRect(rect.left, rect.top, rect.width, rect.height);
+            area |= toQRect(checkBoxRect(slotOf(issuer, denomination)));
         }
         auto* row = new QWidget(client);
         row->setObjectName(u"Row%1"_s.arg(issuers[issuer].labelNumber));
@@ -129,8 +124,7 @@ void TForm1::buildGrid(QWidget* client)
         auto* box = new QCheckBox(row);
         box->setObjectName(u"CheckBox%1"_s.arg(slot));
         box->setTristate(false);
-        const Rect rect = checkBoxRect(slot);
-        box->setGeometry(QRect(rect.left, rect.top, rect.width, rect.height).translated(-row->pos()));
+        box->setGeometry(toQRect(checkBoxRect(slot)).translated(-row->pos()));
         const QString hint = qs(coinHint(slot));
         box->setToolTip(hint);
         // The caption is hidden by the width; a screen reader needs the coin's name.
@@ -160,7 +154,7 @@ void TForm1::buildGrid(QWidget* client)
         const int number = DenominationCount - denomination;
         auto* cell = new toolkit::PictureCell(client);
         cell->setObjectName(u"Image%1"_s.arg(number));
-        place(cell, columnPictureRects[denomination]);
+        cell->setGeometry(toQRect(columnPictureRects[denomination]));
         const toolkit::Picture picture = toolkit::Picture::embedded(u"Form1", cell->objectName());
         // Painted in the first frame; decoded on a worker while the other windows are built.
         picture.decodeAhead();

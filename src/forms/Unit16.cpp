@@ -2,6 +2,7 @@
 
 #include "catalogue/GalleryLayout.h"
 #include "forms/Unit6.h"
+#include "forms/Geometry.h"
 #include "toolkit/Environment.h"
 #include "toolkit/FirstShow.h"
 #include "toolkit/Placement.h"
@@ -35,11 +36,6 @@ QSize frameExtra(const QWidget* window)
 bool hasFrame(const QWidget* window)
 {
     return window->testAttribute(Qt::WA_WState_Created) && !frameExtra(window).isNull();
-}
-
-QRect toQRect(const catalogue::Rect& rect)
-{
-    return {rect.left, rect.top, rect.width, rect.height};
 }
 
 // The background under the gallery's controls: the only place where FormMouseMove starts.

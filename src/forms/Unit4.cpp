@@ -2,6 +2,7 @@
 
 #include "catalogue/GalleryLayout.h"
 #include "collection/CompletionRules.h"
+#include "forms/Geometry.h"
 #include "forms/Unit16.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Environment.h"
@@ -15,13 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace numislot {
-
-namespace {
-QRect toQRect(const catalogue::Rect& rect)
-{
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-} // namespace
 
 TForm4::TForm4(QWidget* parent)
     : ModalForm(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
