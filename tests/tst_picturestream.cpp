@@ -3,7 +3,9 @@
 #include "toolkit/Picture.h"
 #include "toolkit/PictureStream.h"
 
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <QtEndian>
 
@@ -121,6 +123,8 @@ private slots:
     void jpegProfile();
     void refusedStream_data();
     void refusedStream();
+    void promisedSizeIsDecodedSize_data();
+    void promisedSizeIsDecodedSize();
 
 private:
     QList<InventoryEntry> m_inventory;
@@ -263,6 +267,29 @@ void TestPictureStream::refusedStream()
     QTest::ignoreMessage(QtWarningMsg, qPrintable(error));
     QVERIFY(picture.image().isNull());
     QCOMPARE(picture.errorString(), error);
+}
+
+void TestPictureStream::promisedSizeIsDecodedSize_data()
+{
+    QTest::addColumn<QString>("path");
+    const QDir seeds(QString::fromUtf8(NUMISLOT_PICTURE_SEEDS));
+    const QStringList files = seeds.entryList(QDir::Files);
+    QVERIFY(!files.isEmpty());
+    for (const QString& file : files)
+        QTest::addRow("%s", qPrintable(file)) << seeds.filePath(file);
+}
+
+// The windows are laid out by the size read from the frame header before decoding; the fuzzer's seeds,
+// odd segments included, must decode to exactly that size.
+void TestPictureStream::promisedSizeIsDecodedSize()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const Picture picture = Picture::fromStream(file.readAll());
+    const QImage image = picture.image();
+    QVERIFY2(!image.isNull(), qPrintable(picture.errorString()));
+    QCOMPARE(image.size(), picture.size());
 }
 
 QTEST_GUILESS_MAIN(TestPictureStream)

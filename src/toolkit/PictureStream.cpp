@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace numislot::toolkit {
@@ -54,9 +56,10 @@ QSize jpegFrameSize(QByteArrayView jpeg)
             at += 2;
             continue;
         }
-        const int length = byte(at + 2) << 8 | byte(at + 3);
-        if (length < 2)
-            return {};
+        // libjpeg reads the two length bytes and skips whatever more they announce; a length of 0 or 1
+        // in a segment it skips (APPn, COM) is not an error to it, so it must not end the walk here
+        // either, or the size promised would differ from the size decoded.
+        const int length = std::max(byte(at + 2) << 8 | byte(at + 3), 2);
         // SOF0..SOF15 except DHT (C4), JPG (C8) and DAC (CC).
         const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (frame) {
