@@ -140,7 +140,6 @@ void TestDesktop::everyTextReads()
     const auto check = [&](QWidget* shown) {
         const QImage pixels = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const auto areas = textAreas(shown);
-        if (qEnvironmentVariableIsSet("NUMISLOT_GRAB")) pixels.save(qEnvironmentVariable("NUMISLOT_GRAB") + shown->objectName() + u".png"_s);
         QVERIFY(!areas.isEmpty());
         for (const auto& [name, area] : areas) {
             const double contrast = textContrast(pixels.copy(area));
