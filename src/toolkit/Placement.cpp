@@ -41,7 +41,13 @@ void centreOver(QWidget* window, const QWidget* mainWindow)
         return;
     const QRect mainFrame = mainWindow->frameGeometry();
     const QSize outer = window->size() + knownFrame(window, mainWindow).value_or(QSize(0, 0));
-    window->move(centredPosition(mainFrame.topLeft(), mainFrame.size(), outer));
+    // A native window that the window manager has not framed yet takes the position asked for as its
+    // client's: the frame's offset is added, assumed to be the main window's.
+    QPoint clientOffset;
+    if (!(window->windowFlags() & Qt::FramelessWindowHint) && window->testAttribute(Qt::WA_WState_Created)
+        && !frameOf(window))
+        clientOffset = mainWindow->geometry().topLeft() - mainFrame.topLeft();
+    window->move(centredPosition(mainFrame.topLeft(), mainFrame.size(), outer) + clientOffset);
 }
 
 QSize clientSizeFor(QSize outerSize, const QWidget* window, const QWidget* mainWindow)
