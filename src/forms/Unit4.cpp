@@ -77,8 +77,7 @@ void TForm4::ShowIssuerDetail(int issuer, const std::array<bool, catalogue::Deno
     for (int k = 0; k < DenominationCount; ++k) {
         toolkit::setBackgroundColour(m_labels[k], toolkit::toQColor(owned[k] ? Lime : White));
         // The marker is colour alone; a screen reader hears it in the name.
-        const QString caption = toolkit::qs(denominations[k].detailCaption);
-        m_labels[k]->setAccessibleName(caption + (owned[k] ? u" possédée"_s : u" non possédée"_s));
+        m_labels[k]->setAccessibleName(m_labels[k]->text() + (owned[k] ? u" possédée"_s : u" non possédée"_s));
     }
 
     showModal();
