@@ -19,7 +19,6 @@
 #include <QSignalSpy>
 #include <QStyleOptionGroupBox>
 #include <QTest>
-
 #include <functional>
 
 using namespace numislot;
@@ -58,7 +57,7 @@ QList<std::pair<QString, QRect>> textAreas(QWidget* window)
     const auto add = [&](const QWidget* widget, const QRect& local) {
         const QRect area(widget->mapTo(window, local.topLeft()), local.size());
         if (widget->isVisibleTo(window) && shown.contains(area) && !widget->visibleRegion().isEmpty())
-            areas.append({widget->objectName(), area});
+            areas.append({ widget->objectName(), area });
     };
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty())
@@ -91,7 +90,7 @@ private slots:
     {
         createForms(m_services);
         // No splash at the main window's first activation: it would hold every case for 4 s.
-        Form1->setLinks({Form2, Form3, Form4, nullptr, Form6, Form7, Form16});
+        Form1->setLinks({ Form2, Form3, Form4, nullptr, Form6, Form7, Form16 });
     }
     void cleanup()
     {
@@ -113,8 +112,8 @@ void TestDesktop::everyTextReads_data()
 {
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<QString>("window");
-    for (const auto& [name, palette] : {std::pair{"light", lightPalette()}, std::pair{"dark", darkPalette()}}) {
-        for (const char* window : {"Form1", "Form2", "Form3", "Form4", "Form16"})
+    for (const auto& [name, palette] : { std::pair { "light", lightPalette() }, std::pair { "dark", darkPalette() } }) {
+        for (const char* window : { "Form1", "Form2", "Form3", "Form4", "Form16" })
             QTest::addRow("%s %s", window, name) << palette << QString::fromLatin1(window);
     }
 }
@@ -136,7 +135,7 @@ void TestDesktop::everyTextReads()
     QVERIFY(QTest::qWaitForWindowExposed(Form1));
 
     const bool designedColours = palette == lightPalette();
-    const QStringList completeButtons{u"BitBtn6"_s};
+    const QStringList completeButtons { u"BitBtn6"_s };
     const auto check = [&](QWidget* shown) {
         const QImage pixels = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const auto areas = textAreas(shown);
@@ -146,21 +145,21 @@ void TestDesktop::everyTextReads()
             // The designed dark green of a complete issuer's button stays as designed on a light face,
             // where it measures just under 4.5:1 on the style's shaded button.
             const bool designedGreen = designedColours && completeButtons.contains(name);
-            QVERIFY2(contrast >= (designedGreen ? 4.4 : 4.5),
-                     qPrintable(u"%1: %2:1"_s.arg(name).arg(contrast, 0, 'f', 2)));
+            QVERIFY2(
+                contrast >= (designedGreen ? 4.4 : 4.5), qPrintable(u"%1: %2:1"_s.arg(name).arg(contrast, 0, 'f', 2)));
         }
     };
     if (window == u"Form4") {
         // France, all owned, then Allemagne, one owned: markers on and off.
-        for (int issuer : {5, 0}) {
+        for (int issuer : { 5, 0 }) {
             clickInNextModal(u"Button1"_s, check);
             Form1->issuerButtonClick(issuer);
         }
         return;
     }
     QWidget* shown = window == u"Form1" ? static_cast<QWidget*>(Form1)
-                   : window == u"Form2" ? static_cast<QWidget*>(Form2)
-                   : window == u"Form3" ? static_cast<QWidget*>(Form3)
+        : window == u"Form2"            ? static_cast<QWidget*>(Form2)
+        : window == u"Form3"            ? static_cast<QWidget*>(Form3)
                                         : static_cast<QWidget*>(Form16);
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown));
@@ -205,9 +204,10 @@ void TestDesktop::detailMarkersNamed()
             names << detail->findChild<QLabel*>(u"Label%1"_s.arg(k))->accessibleName();
     });
     Form1->issuerButtonClick(5);
-    QCOMPARE(names, (QStringList{u"2 €uros possédée"_s, u"1 €uro non possédée"_s, u"50 cents non possédée"_s,
-                                 u"20 cents non possédée"_s, u"10 cents non possédée"_s, u"5 cents non possédée"_s,
-                                 u"2 cents non possédée"_s, u"1 cent possédée"_s}));
+    QCOMPARE(names,
+        (QStringList { u"2 €uros possédée"_s, u"1 €uro non possédée"_s, u"50 cents non possédée"_s,
+            u"20 cents non possédée"_s, u"10 cents non possédée"_s, u"5 cents non possédée"_s,
+            u"2 cents non possédée"_s, u"1 cent possédée"_s }));
 }
 
 QTEST_MAIN(TestDesktop)

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 
 using namespace numislot;
@@ -92,8 +91,8 @@ void TestSavePrompt::layout()
     QVERIFY(label->width() >= 232);
     QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
     QVERIFY(label->geometry().right() < prompt.width());
-    const QStringList captions{u"&Oui"_s, u"&Non"_s, u"&Annuler"_s};
-    const int lefts[] = {16, 99, 182};
+    const QStringList captions { u"&Oui"_s, u"&Non"_s, u"&Annuler"_s };
+    const int lefts[] = { 16, 99, 182 };
     for (int n = 0; n < 3; ++n) {
         QPushButton* button = program.button(n + 1);
         QCOMPARE(button->text(), captions[n]);
@@ -110,22 +109,22 @@ void TestSavePrompt::answers_data()
     QTest::addColumn<int>("result");
     using K = QList<QKeyCombination>;
     const auto alt = [](Qt::Key key) { return QKeyCombination(Qt::AltModifier, key); };
-    QTest::newRow("click Oui") << 1 << K{} << 1;
-    QTest::newRow("click Non") << 2 << K{} << 3;
-    QTest::newRow("click Annuler") << 3 << K{} << 2;
-    QTest::newRow("Alt+O") << 0 << K{alt(Qt::Key_O)} << 1;
-    QTest::newRow("Alt+N") << 0 << K{alt(Qt::Key_N)} << 3;
-    QTest::newRow("Alt+A") << 0 << K{alt(Qt::Key_A)} << 2;
-    QTest::newRow("O alone") << 0 << K{Qt::Key_O} << 1;
-    QTest::newRow("N alone") << 0 << K{Qt::Key_N} << 3;
-    QTest::newRow("A alone") << 0 << K{Qt::Key_A} << 2;
+    QTest::newRow("click Oui") << 1 << K {} << 1;
+    QTest::newRow("click Non") << 2 << K {} << 3;
+    QTest::newRow("click Annuler") << 3 << K {} << 2;
+    QTest::newRow("Alt+O") << 0 << K { alt(Qt::Key_O) } << 1;
+    QTest::newRow("Alt+N") << 0 << K { alt(Qt::Key_N) } << 3;
+    QTest::newRow("Alt+A") << 0 << K { alt(Qt::Key_A) } << 2;
+    QTest::newRow("O alone") << 0 << K { Qt::Key_O } << 1;
+    QTest::newRow("N alone") << 0 << K { Qt::Key_N } << 3;
+    QTest::newRow("A alone") << 0 << K { Qt::Key_A } << 2;
     // The focus starts on "&Oui"; Tab goes Oui, Non, Annuler and round again.
-    QTest::newRow("Return on Oui") << 0 << K{Qt::Key_Return} << 1;
-    QTest::newRow("keypad Enter on Non") << 0 << K{Qt::Key_Tab, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter)}
+    QTest::newRow("Return on Oui") << 0 << K { Qt::Key_Return } << 1;
+    QTest::newRow("keypad Enter on Non") << 0 << K { Qt::Key_Tab, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter) }
                                          << 3;
-    QTest::newRow("Space on Annuler") << 0 << K{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space} << 2;
+    QTest::newRow("Space on Annuler") << 0 << K { Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space } << 2;
     QTest::newRow("Return after Tab wraps to Oui")
-        << 0 << K{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return} << 1;
+        << 0 << K { Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return } << 1;
 }
 
 void TestSavePrompt::answers()
@@ -154,12 +153,12 @@ void TestSavePrompt::opensOnOuiWithItsFocusFrame()
     const int first = program.run([&](TForm2&) {
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(oui));
         opened = oui->grab().toImage();
-        press({Qt::Key_Tab});
+        press({ Qt::Key_Tab });
         elsewhere = oui->grab().toImage();
-        press({QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)});
+        press({ QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab) });
         tabbedBack = oui->grab().toImage();
         // Left with the focus on "&Annuler".
-        press({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space});
+        press({ Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space });
     });
     QCOMPARE(first, 2);
     QVERIFY(opened != elsewhere);
@@ -168,9 +167,9 @@ void TestSavePrompt::opensOnOuiWithItsFocusFrame()
     QWidget* focused = nullptr;
     QCOMPARE(program.run([&](TForm2&) {
         focused = QApplication::focusWidget();
-        press({Qt::Key_Return});
+        press({ Qt::Key_Return });
     }),
-             1);
+        1);
     QCOMPARE(focused, static_cast<QWidget*>(oui));
 }
 
@@ -186,7 +185,7 @@ void TestSavePrompt::escapeDoesNotAnswer()
     Program program;
     bool stillOpen = false;
     const int answer = program.run([&](TForm2& prompt) {
-        press({Qt::Key_Escape});
+        press({ Qt::Key_Escape });
         stillOpen = prompt.isVisible();
         QTest::mouseClick(program.button(2), Qt::LeftButton);
     });
@@ -205,8 +204,8 @@ void TestSavePrompt::centredOnTheMainWindow()
     });
     const QRect main = program.main.frameGeometry();
     const QSize outer = program.prompt->frameGeometry().size();
-    QCOMPARE(shownAt, QPoint(main.left() + (main.width() - outer.width()) / 2,
-                             main.top() + (main.height() - outer.height()) / 2));
+    QCOMPARE(shownAt,
+        QPoint(main.left() + (main.width() - outer.width()) / 2, main.top() + (main.height() - outer.height()) / 2));
 }
 
 QTEST_MAIN(TestSavePrompt)

@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-
 #include <functional>
 #include <utility>
 #include <vector>

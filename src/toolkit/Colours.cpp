@@ -1,7 +1,6 @@
 #include "toolkit/Colours.h"
 
 #include <QWidget>
-
 #include <cmath>
 
 namespace numislot::toolkit {

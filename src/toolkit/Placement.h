@@ -2,7 +2,6 @@
 
 #include <QPoint>
 #include <QSize>
-
 #include <optional>
 
 class QWidget;
@@ -13,8 +12,8 @@ namespace numislot::toolkit {
 // integer division, never clamped to the screen.
 constexpr QPoint centredPosition(QPoint mainTopLeft, QSize mainSize, QSize size)
 {
-    return {mainTopLeft.x() + (mainSize.width() - size.width()) / 2,
-            mainTopLeft.y() + (mainSize.height() - size.height()) / 2};
+    return { mainTopLeft.x() + (mainSize.width() - size.width()) / 2,
+        mainTopLeft.y() + (mainSize.height() - size.height()) / 2 };
 }
 
 // The frame of the platform the windows were laid out on: 4-pixel sizing borders and a 19-pixel
