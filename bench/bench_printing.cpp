@@ -62,7 +62,7 @@ void printPage(benchmark::State& state, int number)
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         configure(printer);
-        benchmark::DoNotOptimize(printCataloguePage(printer, page));
+        benchmark::DoNotOptimize(printCataloguePages(printer, {&page}));
     }
     reportPeak(state);
 }

@@ -1,10 +1,12 @@
-#include "collection/CompletionRules.h"
 #include "forms/Unit1.h"
 #include "support/FakeServices.h"
-#include "toolkit/Placement.h"
+#include "support/Palettes.h"
+#include "toolkit/Colours.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -15,12 +17,21 @@
 using namespace numislot;
 using namespace Qt::StringLiterals;
 
-// The completion display follows every change of a coin box, whoever makes it.
+namespace {
+const QColor Lime(0x00, 0xFF, 0x00);
+const QColor DarkGreen(0x00, 0x80, 0x00);
+const QColor LightGreen(0x90, 0xEE, 0x90);
+const QColor Black(Qt::black);
+} // namespace
+
+// The completion display follows every change of a coin box, whoever makes it. The colours are
+// checked under a desktop palette whose roles all differ (see support/Palettes.h).
 class TestCompletion : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QApplication::setPalette(lightPalette()); }
     void init();
     void cleanup();
     void eighthCoinMarksIssuer_data();
@@ -30,13 +41,22 @@ private slots:
     void checkThenUncheckKeepsCountAndModifies();
     void fullCollection();
     void labelsStartInTheWindowColour();
-    void refreshFollowsANewSystemPalette();
+    void marksReadOnADarkButtonFace();
+    void screenReadersHearWhatColoursShow();
 
 private:
     QLabel* label(int number) const { return m_form->findChild<QLabel*>(u"Label%1"_s.arg(number)); }
     QPushButton* button(int number) const { return m_form->findChild<QPushButton*>(u"BitBtn%1"_s.arg(number)); }
     QColor labelColour(int number) const { return label(number)->palette().color(QPalette::Window); }
+    QColor labelText(int number) const { return label(number)->palette().color(QPalette::WindowText); }
     QColor buttonText(int number) const { return button(number)->palette().color(QPalette::ButtonText); }
+    // What the main window itself is painted in: the colour an incomplete issuer's label takes.
+    QColor windowColour() const { return m_form->palette().color(QPalette::Window); }
+    void completeIssuer(int firstSlot)
+    {
+        for (int slot = firstSlot; slot < firstSlot + 8; ++slot)
+            m_form->checkBox(slot)->setChecked(true);
+    }
     QString count() const { return m_form->findChild<QLabel*>(u"Label17"_s)->text(); }
 
     FakeServices m_services;
@@ -70,26 +90,31 @@ void TestCompletion::eighthCoinMarksIssuer()
     QFETCH(int, firstSlot);
     QFETCH(int, labelNumber);
     QFETCH(int, buttonNumber);
-    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    const QColor windowText = m_form->palette().color(QPalette::WindowText);
 
     for (int slot = firstSlot; slot < firstSlot + 7; ++slot)
         m_form->checkBox(slot)->setChecked(true);
-    QCOMPARE(labelColour(labelNumber), buttonFace);
-    QCOMPARE(buttonText(buttonNumber), QColor(Qt::black));
+    QCOMPARE(labelColour(labelNumber), windowColour());
+    QCOMPARE(labelText(labelNumber), windowText);
+    QCOMPARE(buttonText(buttonNumber), Black);
 
     m_form->checkBox(firstSlot + 7)->setChecked(true);
-    QCOMPARE(labelColour(labelNumber), QColor(0x00, 0xFF, 0x00));
-    QCOMPARE(buttonText(buttonNumber), QColor(0x00, 0x80, 0x00));
+    QCOMPARE(labelColour(labelNumber), Lime);
+    QCOMPARE(labelText(labelNumber), Black);
+    QCOMPARE(buttonText(buttonNumber), DarkGreen);
     QCOMPARE(count(), u"8"_s);
     // Only that issuer is marked.
-    for (int other = 1; other <= 19; ++other) {
-        if (other != labelNumber && label(other) && other != 16 && other != 17 && other != 18)
-            QCOMPARE(labelColour(other), buttonFace);
+    for (const auto& issuer : catalogue::issuers) {
+        if (issuer.labelNumber != labelNumber) {
+            QCOMPARE(labelColour(issuer.labelNumber), windowColour());
+            QCOMPARE(buttonText(issuer.buttonNumber), Black);
+        }
     }
 
     m_form->checkBox(firstSlot + 3)->setChecked(false);
-    QCOMPARE(labelColour(labelNumber), buttonFace);
-    QCOMPARE(buttonText(buttonNumber), QColor(Qt::black));
+    QCOMPARE(labelColour(labelNumber), windowColour());
+    QCOMPARE(labelText(labelNumber), windowText);
+    QCOMPARE(buttonText(buttonNumber), Black);
     QCOMPARE(count(), u"7"_s);
 }
 
@@ -115,7 +140,7 @@ void TestCompletion::settingTheSameStateRunsNothing()
     QCOMPARE(m_form->state().ownedCount(), 0);
     // The display was never refreshed: the count keeps its design text.
     QCOMPARE(count(), u"0"_s);
-    QVERIFY(!label(1)->autoFillBackground() || labelColour(1) == QApplication::palette().color(QPalette::Button));
+    QCOMPARE(buttonText(1), m_form->palette().color(QPalette::ButtonText));
 }
 
 void TestCompletion::checkThenUncheckKeepsCountAndModifies()
@@ -133,8 +158,8 @@ void TestCompletion::fullCollection()
         m_form->checkBox(slot)->setChecked(true);
     QCOMPARE(count(), u"128"_s);
     for (const auto& issuer : catalogue::issuers) {
-        QCOMPARE(labelColour(issuer.labelNumber), QColor(0x00, 0xFF, 0x00));
-        QCOMPARE(buttonText(issuer.buttonNumber), QColor(0x00, 0x80, 0x00));
+        QCOMPARE(labelColour(issuer.labelNumber), Lime);
+        QCOMPARE(buttonText(issuer.buttonNumber), DarkGreen);
     }
     // The count grows to the right but stays clear of " / 128".
     const auto* owned = m_form->findChild<QLabel*>(u"Label17"_s);
@@ -144,31 +169,54 @@ void TestCompletion::fullCollection()
 
 void TestCompletion::labelsStartInTheWindowColour()
 {
-    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     for (const auto& issuer : catalogue::issuers) {
         QVERIFY(label(issuer.labelNumber)->autoFillBackground());
-        QCOMPARE(labelColour(issuer.labelNumber), buttonFace);
+        QCOMPARE(labelColour(issuer.labelNumber), windowColour());
     }
 }
 
-// The button face is looked up when a label is coloured: after the desktop's colours change, the next
-// refresh uses the new one even for labels whose mark did not change.
-void TestCompletion::refreshFollowsANewSystemPalette()
+// On a dark button face the designed dark green and black would not read: light green and the theme's
+// button text do, and the labels keep the window's own colours, at 4.5:1 or better.
+void TestCompletion::marksReadOnADarkButtonFace()
 {
-    m_form->checkBox(1)->setChecked(true); // one refresh with the old colours
-    const QPalette old = QApplication::palette();
-    const auto restore = qScopeGuard([old] { QApplication::setPalette(old); });
-    QPalette changed = old;
-    changed.setColor(QPalette::Button, QColor(0x12, 0x34, 0x56));
-    QApplication::setPalette(changed);
+    const ScopedPalette desktop(darkPalette());
+    m_form = std::make_unique<TForm1>(m_services);
+    completeIssuer(41); // France
+    m_form->checkBox(1)->setChecked(true);
 
-    m_form->checkBox(2)->setChecked(true);
-    QCOMPARE(labelColour(catalogue::issuers[0].labelNumber), QColor(0x12, 0x34, 0x56));
-    QCOMPARE(labelColour(catalogue::issuers[15].labelNumber), QColor(0x12, 0x34, 0x56));
-    // The complete issuer keeps its own colour.
-    for (int slot = 3; slot <= 8; ++slot)
-        m_form->checkBox(slot)->setChecked(true);
-    QCOMPARE(labelColour(catalogue::issuers[0].labelNumber), QColor(0x00, 0xFF, 0x00));
+    const auto& france = catalogue::issuers[5];
+    const auto& allemagne = catalogue::issuers[0];
+    QCOMPARE(buttonText(france.buttonNumber), LightGreen);
+    QCOMPARE(buttonText(allemagne.buttonNumber), darkPalette().color(QPalette::ButtonText));
+    QCOMPARE(labelColour(allemagne.labelNumber), darkPalette().color(QPalette::Window));
+    QCOMPARE(labelText(allemagne.labelNumber), darkPalette().color(QPalette::WindowText));
+    QCOMPARE(labelText(france.labelNumber), Black);
+
+    const QColor face = darkPalette().color(QPalette::Button);
+    for (const auto& issuer : {france, allemagne}) {
+        QVERIFY(toolkit::contrastRatio(buttonText(issuer.buttonNumber), face) >= 4.5);
+        QVERIFY(toolkit::contrastRatio(labelText(issuer.labelNumber), labelColour(issuer.labelNumber)) >= 4.5);
+    }
+}
+
+// Which issuers are complete, and the count, reach a screen reader, whether it connected before or
+// after the changes. Each change of the count renames the box, which is what a reader announces.
+void TestCompletion::screenReadersHearWhatColoursShow()
+{
+    completeIssuer(41);
+    const auto inactive = qScopeGuard([] { QAccessible::setActive(false); });
+    QAccessible::setActive(true);
+    const auto& france = catalogue::issuers[5];
+    QCOMPARE(label(france.labelNumber)->accessibleName(), u"France complet"_s);
+    QCOMPARE(button(france.buttonNumber)->accessibleName(), u"France complet"_s);
+    QCOMPARE(label(catalogue::issuers[0].labelNumber)->accessibleName(), u"Allemagne"_s);
+    auto* status = m_form->findChild<QGroupBox*>(u"GroupBox2"_s);
+    QCOMPARE(status->accessibleName(), u"8 / 128 pièces"_s);
+
+    m_form->checkBox(44)->setChecked(false);
+    QCOMPARE(status->accessibleName(), u"7 / 128 pièces"_s);
+    QCOMPARE(button(france.buttonNumber)->accessibleName(), u"France"_s);
+    QCOMPARE(label(france.labelNumber)->accessibleName(), u"France"_s);
 }
 
 QTEST_MAIN(TestCompletion)

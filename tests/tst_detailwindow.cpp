@@ -4,7 +4,6 @@
 #include "forms/Unit4.h"
 #include "support/FakeServices.h"
 #include "toolkit/PictureCell.h"
-#include "toolkit/Placement.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -44,7 +43,6 @@ public:
     Program()
     {
         main = std::make_unique<TForm1>(services);
-        toolkit::setMainWindow(main.get());
         gallery = std::make_unique<TForm16>();
         detail = new TForm4(main.get());
         detail->setGallery(gallery.get());
@@ -52,7 +50,6 @@ public:
     }
     ~Program()
     {
-        toolkit::setMainWindow(nullptr);
         gallery.reset();
         main.reset();
     }

@@ -3,7 +3,6 @@
 #include "forms/Unit2.h"
 #include "support/FakeServices.h"
 #include "support/ModalAnswer.h"
-#include "toolkit/Placement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -65,6 +64,8 @@ private slots:
     void quitMenuEndsAtOnce();
     void commandLine_data();
     void commandLine();
+    void defaultExtension_data();
+    void defaultExtension();
 
 private:
     void tick(std::initializer_list<int> slotNumbers);
@@ -90,7 +91,6 @@ void TestFileCommands::makeForm(const QStringList& arguments)
     m_form.reset();
     m_services.commandLine = arguments;
     m_form = std::make_unique<TForm1>(m_services);
-    toolkit::setMainWindow(m_form.get());
     m_prompt = new TForm2(m_form.get());
     FormLinks links;
     links.savePrompt = m_prompt;
@@ -126,7 +126,6 @@ void TestFileCommands::saveWritesTheBoxesAndNamesTheFile()
     QVERIFY(!m_form->state().isModified());
     QCOMPARE(m_services.fileRequests.constFirst().mode, toolkit::FileDialogMode::Save);
     QCOMPARE(m_services.fileRequests.constFirst().filter, u"Fichier eur (*.eur)"_s);
-    QCOMPARE(m_services.fileRequests.constFirst().defaultSuffix, u"eur"_s);
 
     // The dialog offers the name confirmed last.
     m_form->Savegarder1Click();
@@ -349,6 +348,33 @@ void TestFileCommands::commandLine()
     // The first activation runs once.
     m_form->FormActivate();
     QCOMPARE(m_form->state().ownedCount(), owned);
+}
+
+// ".eur" goes only to a name that does not exist as it stands.
+void TestFileCommands::defaultExtension_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("used");
+    QTest::newRow("existing name without extension opens") << false << u"collection"_s << u"collection"_s;
+    QTest::newRow("new name without extension saves with it") << true << u"nouvelle"_s << u"nouvelle.eur"_s;
+}
+
+void TestFileCommands::defaultExtension()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, chosen);
+    QFETCH(QString, used);
+    if (!save)
+        writeFile(path(chosen), allOf('1'));
+    m_services.fileAnswers = {path(chosen)};
+    if (save)
+        m_form->Savegarder1Click();
+    else
+        m_form->Charger1Click();
+    QCOMPARE(m_services.messages, QStringList());
+    QCOMPARE(m_form->windowTitle(), u"Numislot par QVT : "_s + path(used));
+    QCOMPARE(readAll(path(used)).size(), 128);
 }
 
 QTEST_MAIN(TestFileCommands)

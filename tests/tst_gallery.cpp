@@ -3,7 +3,6 @@
 #include "forms/Unit6.h"
 #include "forms/Unit7.h"
 #include "support/FakeServices.h"
-#include "toolkit/Placement.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -372,17 +371,16 @@ private slots:
     {
         m_main = std::make_unique<QWidget>();
         m_main->setGeometry(300, 200, 700, 560);
-        toolkit::setMainWindow(m_main.get());
         m_main->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
         m_gallery = std::make_unique<TForm16>();
+        m_gallery->setMainWindow(m_main.get());
         m_gallery->installEventFilter(this);
         m_raises = 0;
     }
     void cleanup()
     {
         m_gallery.reset();
-        toolkit::setMainWindow(nullptr);
         m_main.reset();
     }
 

@@ -1,16 +1,65 @@
 #include "forms/Unit2.h"
-#include "toolkit/Placement.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 using namespace numislot;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A main window and its save prompt, built afresh for each case.
+class Program
+{
+public:
+    Program()
+    {
+        main.resize(690, 545);
+        main.move(100, 80);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        prompt = new TForm2(&main);
+    }
+
+    QPushButton* button(int number) const { return prompt->findChild<QPushButton*>(u"Button%1"_s.arg(number)); }
+
+    // Runs the prompt and performs `act` once it is up and active; returns its modal result.
+    int run(const std::function<void(TForm2&)>& act)
+    {
+        QTimer::singleShot(0, prompt, [this, act] {
+            QVERIFY(prompt->isVisible());
+            QApplication::setActiveWindow(prompt);
+            QVERIFY(QTest::qWaitForWindowActive(prompt));
+            act(*prompt);
+        });
+        // A prompt the action failed to answer must not hang the test.
+        QTimer::singleShot(5000, prompt, [this] {
+            if (prompt->isVisible())
+                prompt->done(-1);
+        });
+        return prompt->showModal();
+    }
+
+    QMainWindow main;
+    TForm2* prompt = nullptr;
+};
+
+// Presses keys where the user's keys go: into the control that has the focus.
+void press(const QList<QKeyCombination>& keys)
+{
+    for (const QKeyCombination key : keys) {
+        QWidget* target = QApplication::focusWidget();
+        QVERIFY(target);
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    }
+}
+
+} // namespace
 
 // The save prompt, shown for real and answered by its buttons, keys and close box.
 class TestSavePrompt : public QObject
@@ -18,149 +67,145 @@ class TestSavePrompt : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void layout();
     void answers_data();
     void answers();
+    void opensOnOuiWithItsFocusFrame();
     void closeBoxCancels();
     void escapeDoesNotAnswer();
-    void tabOrder();
     void centredOnTheMainWindow();
-
-private:
-    // Runs the prompt and performs `act` once it is up; returns its modal result.
-    int runPrompt(const std::function<void(TForm2&)>& act);
-
-    QMainWindow m_main;
-    TForm2* m_prompt = nullptr;
 };
-
-void TestSavePrompt::initTestCase()
-{
-    m_main.resize(690, 545);
-    m_main.move(100, 80);
-    m_main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_main));
-    toolkit::setMainWindow(&m_main);
-    m_prompt = new TForm2(&m_main);
-}
-
-int TestSavePrompt::runPrompt(const std::function<void(TForm2&)>& act)
-{
-    QTimer::singleShot(0, m_prompt, [this, act] {
-        QVERIFY(m_prompt->isVisible());
-        QApplication::setActiveWindow(m_prompt);
-        QVERIFY(QTest::qWaitForWindowActive(m_prompt));
-        act(*m_prompt);
-    });
-    // A prompt the action failed to answer must not hang the test.
-    QTimer::singleShot(5000, m_prompt, [this] {
-        if (m_prompt->isVisible())
-            m_prompt->done(-1);
-    });
-    const int result = m_prompt->showModal();
-    return result;
-}
 
 void TestSavePrompt::layout()
 {
+    Program program;
+    TForm2& prompt = *program.prompt;
     // As it first appears: the question is measured then.
-    m_prompt->show();
-    const auto hide = qScopeGuard([this] { m_prompt->hide(); });
-    QVERIFY(QTest::qWaitForWindowExposed(m_prompt));
-    QCOMPARE(m_prompt->windowTitle(), u"Sauvegarder ?"_s);
-    QCOMPARE(m_prompt->size(), QSize(271, 115));
-    auto* label = m_prompt->findChild<QLabel*>(u"Label1"_s);
+    prompt.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&prompt));
+    QCOMPARE(prompt.windowTitle(), u"Sauvegarder ?"_s);
+    auto* label = prompt.findChild<QLabel*>(u"Label1"_s);
     QCOMPARE(label->text(), u"Voulez vous sauvegarder la collection en cours ?"_s);
     // At least its designed width, and wide enough for the whole question inside the window.
     QCOMPARE(label->pos(), QPoint(16, 15));
     QVERIFY(label->width() >= 232);
     QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
-    QVERIFY(label->geometry().right() < m_prompt->width());
-    const QStringList captions{u"&Oui"_s, u"&Non"_s, u"&Annuler"_s};
-    const int lefts[] = {16, 99, 182};
+    QVERIFY(label->geometry().right() < prompt.width());
+    const QStringList captions { u"&Oui"_s, u"&Non"_s, u"&Annuler"_s };
+    const int lefts[] = { 16, 99, 182 };
     for (int n = 0; n < 3; ++n) {
-        auto* button = m_prompt->findChild<QPushButton*>(u"Button%1"_s.arg(n + 1));
+        QPushButton* button = program.button(n + 1);
         QCOMPARE(button->text(), captions[n]);
         QCOMPARE(button->geometry(), QRect(lefts[n], 47, 65, 25));
-        QVERIFY(!button->isDefault());
     }
+    // 271 x 115 is the size with the frame, as the gallery's is.
+    QCOMPARE(prompt.frameGeometry().size(), QSize(271, 115));
 }
 
 void TestSavePrompt::answers_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QList<QKeyCombination>>("keys");
     QTest::addColumn<int>("result");
-    QTest::newRow("click Oui") << u"Button1"_s << 0 << 1;
-    QTest::newRow("click Non") << u"Button2"_s << 0 << 3;
-    QTest::newRow("click Annuler") << u"Button3"_s << 0 << 2;
-    QTest::newRow("Alt+O") << QString() << int(Qt::Key_O) << 1;
-    QTest::newRow("Alt+N") << QString() << int(Qt::Key_N) << 3;
-    QTest::newRow("Alt+A") << QString() << int(Qt::Key_A) << 2;
+    using K = QList<QKeyCombination>;
+    const auto alt = [](Qt::Key key) { return QKeyCombination(Qt::AltModifier, key); };
+    QTest::newRow("click Oui") << 1 << K {} << 1;
+    QTest::newRow("click Non") << 2 << K {} << 3;
+    QTest::newRow("click Annuler") << 3 << K {} << 2;
+    QTest::newRow("Alt+O") << 0 << K { alt(Qt::Key_O) } << 1;
+    QTest::newRow("Alt+N") << 0 << K { alt(Qt::Key_N) } << 3;
+    QTest::newRow("Alt+A") << 0 << K { alt(Qt::Key_A) } << 2;
+    QTest::newRow("O alone") << 0 << K { Qt::Key_O } << 1;
+    QTest::newRow("N alone") << 0 << K { Qt::Key_N } << 3;
+    QTest::newRow("A alone") << 0 << K { Qt::Key_A } << 2;
+    // The focus starts on "&Oui"; Tab goes Oui, Non, Annuler and round again.
+    QTest::newRow("Return on Oui") << 0 << K { Qt::Key_Return } << 1;
+    QTest::newRow("keypad Enter on Non") << 0 << K { Qt::Key_Tab, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter) }
+                                         << 3;
+    QTest::newRow("Space on Annuler") << 0 << K { Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space } << 2;
+    QTest::newRow("Return after Tab wraps to Oui")
+        << 0 << K { Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return } << 1;
 }
 
 void TestSavePrompt::answers()
 {
-    QFETCH(QString, button);
-    QFETCH(int, key);
+    QFETCH(int, clicked);
+    QFETCH(QList<QKeyCombination>, keys);
     QFETCH(int, result);
-    const int answer = runPrompt([&](TForm2& prompt) {
-        if (!button.isEmpty())
-            QTest::mouseClick(prompt.findChild<QPushButton*>(button), Qt::LeftButton);
-        else
-            QTest::keyClick(&prompt, Qt::Key(key), Qt::AltModifier);
+    Program program;
+    const int answer = program.run([&](TForm2&) {
+        if (clicked)
+            QTest::mouseClick(program.button(clicked), Qt::LeftButton);
+        press(keys);
     });
     QCOMPARE(answer, result);
-    QVERIFY(!m_prompt->isVisible());
+    QVERIFY(!program.prompt->isVisible());
+}
+
+// Every time it opens, "&Oui" has the focus, and shows it as a keyboard user sees a focus frame.
+void TestSavePrompt::opensOnOuiWithItsFocusFrame()
+{
+    Program program;
+    QPushButton* oui = program.button(1);
+    QImage opened;
+    QImage elsewhere;
+    QImage tabbedBack;
+    const int first = program.run([&](TForm2&) {
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(oui));
+        opened = oui->grab().toImage();
+        press({ Qt::Key_Tab });
+        elsewhere = oui->grab().toImage();
+        press({ QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab) });
+        tabbedBack = oui->grab().toImage();
+        // Left with the focus on "&Annuler".
+        press({ Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space });
+    });
+    QCOMPARE(first, 2);
+    QVERIFY(opened != elsewhere);
+    QCOMPARE(opened, tabbedBack);
+
+    QWidget* focused = nullptr;
+    QCOMPARE(program.run([&](TForm2&) {
+        focused = QApplication::focusWidget();
+        press({ Qt::Key_Return });
+    }),
+        1);
+    QCOMPARE(focused, static_cast<QWidget*>(oui));
 }
 
 void TestSavePrompt::closeBoxCancels()
 {
-    QCOMPARE(runPrompt([](TForm2& prompt) { prompt.close(); }), 2);
-    QVERIFY(!m_prompt->isVisible());
+    Program program;
+    QCOMPARE(program.run([](TForm2& prompt) { prompt.close(); }), 2);
+    QVERIFY(!program.prompt->isVisible());
 }
 
 void TestSavePrompt::escapeDoesNotAnswer()
 {
+    Program program;
     bool stillOpen = false;
-    const int answer = runPrompt([&](TForm2& prompt) {
-        QTest::keyClick(&prompt, Qt::Key_Escape);
+    const int answer = program.run([&](TForm2& prompt) {
+        press({ Qt::Key_Escape });
         stillOpen = prompt.isVisible();
-        QTest::mouseClick(prompt.findChild<QPushButton*>(u"Button2"_s), Qt::LeftButton);
+        QTest::mouseClick(program.button(2), Qt::LeftButton);
     });
     QVERIFY(stillOpen);
     QCOMPARE(answer, 3);
 }
 
-void TestSavePrompt::tabOrder()
-{
-    QStringList order;
-    runPrompt([&](TForm2& prompt) {
-        prompt.findChild<QPushButton*>(u"Button1"_s)->setFocus();
-        order << QApplication::focusWidget()->objectName();
-        for (int step = 0; step < 3; ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            order << QApplication::focusWidget()->objectName();
-        }
-        // Enter presses the focused button.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    });
-    QCOMPARE(order, (QStringList{u"Button1"_s, u"Button2"_s, u"Button3"_s, u"Button1"_s}));
-}
-
 void TestSavePrompt::centredOnTheMainWindow()
 {
-    m_main.move(40, 30);
+    Program program;
+    program.main.move(40, 30);
     QPoint shownAt;
-    runPrompt([&](TForm2& prompt) {
+    program.run([&](TForm2& prompt) {
         shownAt = prompt.frameGeometry().topLeft();
         prompt.close();
     });
-    const QRect main = m_main.frameGeometry();
-    const QSize outer = m_prompt->frameGeometry().size();
-    QCOMPARE(shownAt, QPoint(main.left() + (main.width() - outer.width()) / 2,
-                             main.top() + (main.height() - outer.height()) / 2));
+    const QRect main = program.main.frameGeometry();
+    const QSize outer = program.prompt->frameGeometry().size();
+    QCOMPARE(shownAt,
+        QPoint(main.left() + (main.width() - outer.width()) / 2, main.top() + (main.height() - outer.height()) / 2));
 }
 
 QTEST_MAIN(TestSavePrompt)

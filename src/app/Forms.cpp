@@ -11,7 +11,6 @@
 #include "forms/Unit7.h"
 #include "toolkit/Environment.h"
 #include "toolkit/ExceptionDisplay.h"
-#include "toolkit/Placement.h"
 #include "toolkit/Services.h"
 #include "toolkit/Text.h"
 
@@ -31,7 +30,6 @@ TForm16* Form16 = nullptr;
 void createForms(toolkit::Services& services)
 {
     Form1 = new TForm1(services);
-    toolkit::setMainWindow(Form1);
     Form2 = new TForm2(Form1);
     Form7 = new TForm7;
     Form3 = new TForm3(services, Form1);
@@ -41,6 +39,7 @@ void createForms(toolkit::Services& services)
     Form16 = new TForm16;
 
     Form4->setGallery(Form16);
+    Form16->setMainWindow(Form1);
     Form6->setPages(Form7, Form16);
     Form16->setPrintPages(Form6);
     Form1->setLinks({Form2, Form3, Form4, Form5, Form6, Form7, Form16});
@@ -68,7 +67,7 @@ int runApplication(int& argc, char** argv, toolkit::Services& services)
     toolkit::installFontSubstitutes();
     toolkit::Application application(argc, argv);
     application.setServices(&services);
-    toolkit::setApplicationTitle(toolkit::qs(catalogue::ApplicationTitle));
+    services.setApplicationTitle(toolkit::qs(catalogue::ApplicationTitle));
     // Lets the desktop match the windows to the installed entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Numislot"));
     toolkit::installFrenchTranslations(application);

@@ -3,20 +3,12 @@
 // The collection state rules: the owned count, the saved flag and the marks of complete issuers.
 // The collection itself is the main window's check boxes; these rules read it through a callback.
 
+#include "catalogue/Colours.h"
+
 #include <cstdint>
 #include <functional>
 
 namespace numislot::collection {
-
-// Colours in the 0x00BBGGRR form; a set top bit names a system colour by its index.
-using Colour = std::uint32_t;
-inline constexpr Colour Lime = 0x00FF00;
-inline constexpr Colour DarkGreen = 0x008000;
-inline constexpr Colour Black = 0x000000;
-inline constexpr Colour White = 0xFFFFFF;
-inline constexpr Colour SystemColourFlag = 0x80000000;
-inline constexpr Colour ButtonFace = SystemColourFlag | 15;
-inline constexpr Colour WindowText = SystemColourFlag | 8;
 
 using IsOwned = std::function<bool(int slot)>;
 
@@ -25,12 +17,13 @@ bool isIssuerComplete(const IsOwned& isOwned, int issuer);
 
 struct IssuerMarks
 {
-    Colour label;      // background of the issuer label
-    Colour buttonText; // font colour of the issuer button
+    catalogue::Colour label;      // background of the issuer label
+    catalogue::Colour buttonText; // font colour of the issuer button
 };
 
 constexpr IssuerMarks issuerMarks(bool complete)
 {
+    using namespace catalogue;
     return complete ? IssuerMarks{Lime, DarkGreen} : IssuerMarks{ButtonFace, Black};
 }
 

@@ -2,6 +2,7 @@
 
 #include "forms/Geometry.h"
 #include "forms/Unit16.h"
+#include "toolkit/Colours.h"
 #include "toolkit/Environment.h"
 #include "toolkit/FirstShow.h"
 #include "toolkit/PictureCell.h"
@@ -87,11 +88,7 @@ void buildCataloguePage(QWidget* page, const printing::CataloguePage& layout)
     toolkit::pinScreen(page);
     page->setFont(toolkit::formFont());
     page->setFixedSize(layout.clientWidth, layout.clientHeight);
-    QPalette white = page->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    page->setPalette(white);
-    page->setAutoFillBackground(true);
+    toolkit::paintWhite(page);
     // The pages are printed, never shown; printing runs this first.
     auto* firstShow = new toolkit::FirstShow(page);
 
@@ -157,7 +154,7 @@ void paintCataloguePage(QPainter& painter, const QWidget& page)
     }
 }
 
-bool printCataloguePage(QPrinter& printer, const QWidget& page)
+bool printCataloguePages(QPrinter& printer, const QList<const QWidget*>& pages)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -165,7 +162,11 @@ bool printCataloguePage(QPrinter& printer, const QWidget& page)
     // Vector drawing under the scale: the page is never turned into one printer-sized image.
     painter.scale(printer.logicalDpiX() / 96.0, printer.logicalDpiY() / 96.0);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    paintCataloguePage(painter, page);
+    for (const QWidget* page : pages) {
+        if (page != pages.constFirst())
+            printer.newPage();
+        paintCataloguePage(painter, *page);
+    }
     return painter.end();
 }
 

@@ -5,6 +5,8 @@
 
 #include "printing/CataloguePages.h"
 
+#include <QList>
+
 class QPainter;
 class QPrinter;
 class QWidget;
@@ -23,8 +25,8 @@ void fillCataloguePage(QWidget* page, const printing::CataloguePage& layout, con
 // every label's text in its font, the separators as lines. Scale the painter first to print it.
 void paintCataloguePage(QPainter& painter, const QWidget& page);
 
-// One print job with one page: the client area at the page's top-left, scaled by the printer's
-// resolution over 96 dpi. False when the job could not be started.
-bool printCataloguePage(QPrinter& printer, const QWidget& page);
+// One print job with a page for each window: its client area at the page's top-left, scaled by the
+// printer's resolution over 96 dpi. False when the job could not be started.
+bool printCataloguePages(QPrinter& printer, const QList<const QWidget*>& pages);
 
 } // namespace numislot

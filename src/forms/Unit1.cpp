@@ -50,7 +50,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAutoDefault(false);
+    // Return and Enter press the focused button, as Space does; the window has no default button.
+    button->setAutoDefault(true);
     button->setGeometry(toQRect(rect));
     button->setToolTip(hint);
     return button;
@@ -148,6 +149,14 @@ void TForm1::buildGrid(QWidget* client)
                                   issuerButtonRect(issuer), qs(info.buttonHint));
         connect(button, &QPushButton::clicked, this, [this, issuer] { issuerButtonClick(issuer); });
         m_issuerButtons[issuer] = button;
+
+        // Completion shows as colour alone: a screen reader hears it in the name.
+        const auto name = [this, issuer] {
+            const QString issuerName = qs(issuers[issuer].name);
+            return m_shownMarks[std::size_t(issuer)].complete ? issuerName + u" complet"_s : issuerName;
+        };
+        m_accessibleNames.follow(label, name);
+        m_accessibleNames.follow(button, name);
     }
 
     for (int denomination = 0; denomination < DenominationCount; ++denomination) {
@@ -174,6 +183,8 @@ void TForm1::buildControls(QWidget* client)
     // A style sheet drops the inherited font, so the box and its labels take the window's explicitly.
     status->setFont(toolkit::formFont());
     m_label17 = makeLabel(status, u"Label17"_s, u"0"_s, 8, 14);
+    // The box reads as one phrase; a change of its name is what a screen reader announces.
+    m_accessibleNames.follow(status, [this] { return m_label17->text() + u" / 128 pièces"_s; });
     // Designed 29 x 13 and 31 x 13, widened where the font here needs it.
     QLabel* total = makeLabel(status, u"Label16"_s, u" / 128"_s, 28, 14);
     total->resize(std::max(29, total->width()), 13);
@@ -261,8 +272,8 @@ void TForm1::checkBoxClick(int slot)
 void TForm1::RefreshCompletion()
 {
     const collection::IsOwned owned = [this](int slot) { return isOwned(slot); };
-    // System colours come from the application's palette, which no widget has changed.
-    const QPalette system = QApplication::palette();
+    // The desktop's colours as they are now.
+    const QPalette system = QApplication::palette(this);
     for (int issuer = 0; issuer < IssuerCount; ++issuer) {
         const bool complete = collection::isIssuerComplete(owned, issuer);
         // A load runs one refresh per box, and nearly all of them leave an issuer's colours as they are.
@@ -270,10 +281,13 @@ void TForm1::RefreshCompletion()
         ShownMarks& shown = m_shownMarks[std::size_t(issuer)];
         if (shown.palette == system.cacheKey() && shown.complete == complete)
             continue;
+        const bool completionChanged = shown.complete != complete;
         shown = {system.cacheKey(), complete};
-        const collection::IssuerMarks marks = collection::issuerMarks(complete);
-        toolkit::setBackgroundColour(m_issuerLabels[issuer], toolkit::toQColor(marks.label, system));
-        toolkit::setTextColour(m_issuerButtons[issuer], toolkit::toQColor(marks.buttonText, system));
+        showMarks(issuer, system);
+        if (completionChanged) {
+            m_accessibleNames.changed(m_issuerLabels[issuer]);
+            m_accessibleNames.changed(m_issuerButtons[issuer]);
+        }
     }
     // Runs once per box during a load: laying out the count's text each time was most of its cost, and
     // the size for a given count never changes.
@@ -286,6 +300,26 @@ void TForm1::RefreshCompletion()
     } else {
         m_label17->resize(size);
     }
+    m_accessibleNames.changed(m_label17->parentWidget());
+}
+
+void TForm1::showMarks(int issuer, const QPalette& system)
+{
+    const collection::IssuerMarks marks = collection::issuerMarks(m_shownMarks[std::size_t(issuer)].complete);
+    QLabel* label = m_issuerLabels[issuer];
+    if (marks.label == ButtonFace) {
+        // The window's own background and text, whatever the desktop's colours.
+        toolkit::inheritColours(label);
+    } else {
+        toolkit::setBackgroundColour(label, toolkit::toQColor(marks.label));
+        toolkit::setTextColour(label, toolkit::toQColor(Black));
+    }
+    // The designed text colours read on a light button face; a dark one takes colours that read on it.
+    const QColor face = system.color(QPalette::Button);
+    const QColor alternative = marks.buttonText == DarkGreen ? toolkit::toQColor(LightGreen)
+                                                             : system.color(QPalette::ButtonText);
+    toolkit::setTextColour(m_issuerButtons[issuer],
+                           toolkit::readableOn(face, toolkit::toQColor(marks.buttonText), alternative));
 }
 
 void TForm1::issuerButtonClick(int issuer)
@@ -435,7 +469,7 @@ void TForm1::Lesuros1Click()
 void TForm1::Touslesuros1Click()
 {
     if (m_links.page1)
-        m_links.page1->printCatalogue();
+        m_links.page1->printCatalogue(this);
 }
 
 void TForm1::Mesuros1Click()

@@ -104,6 +104,8 @@ private:
     void buildTabOrder();
     void OpenCommand();
     void showCaptionFor(const QString& path);
+    // An issuer's label and button in the colours of its last shown completion.
+    void showMarks(int issuer, const QPalette& system);
     void endProgram();
 
     toolkit::Services& m_services;

@@ -3,6 +3,7 @@
 #include "catalogue/GalleryLayout.h"
 #include "forms/Unit6.h"
 #include "forms/Geometry.h"
+#include "toolkit/Colours.h"
 #include "toolkit/Environment.h"
 #include "toolkit/FirstShow.h"
 #include "toolkit/Placement.h"
@@ -23,20 +24,8 @@ namespace numislot {
 
 namespace {
 
+// Under the designed frame, the client height that shows the end of the content at 1483.
 constexpr QSize OuterSize(649, 464);
-// Frame of the layout's original platform (4-pixel sizing borders, 19-pixel caption); it gives
-// the client height that shows the end of the content at 1483.
-constexpr QSize OriginalFrame(8, 27);
-
-QSize frameExtra(const QWidget* window)
-{
-    return window->frameGeometry().size() - window->geometry().size();
-}
-
-bool hasFrame(const QWidget* window)
-{
-    return window->testAttribute(Qt::WA_WState_Created) && !frameExtra(window).isNull();
-}
 
 // The background under the gallery's controls: the only place where FormMouseMove starts.
 class GalleryContent : public QWidget
@@ -84,12 +73,8 @@ TForm16::TForm16(QWidget* parent)
     // The design names show on hover even while the main window is the active one.
     setAttribute(Qt::WA_AlwaysShowToolTips);
 
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::Base, Qt::white);
-    setPalette(white);
-    viewport()->setPalette(white);
-    viewport()->setAutoFillBackground(true);
+    toolkit::paintWhite(this);
+    toolkit::paintWhite(viewport());
 
     buildContent();
 
@@ -99,7 +84,7 @@ TForm16::TForm16(QWidget* parent)
     horizontalScrollBar()->setTracking(true);
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_keepAtEnd = false; });
 
-    resize(OuterSize - OriginalFrame);
+    resize(toolkit::clientSizeFor(OuterSize, this, nullptr));
     m_fittedSize = size();
     move(174, 166);
 }
@@ -110,8 +95,7 @@ void TForm16::buildContent()
 
     auto* content = new GalleryContent(this, this);
     content->setObjectName(u"GalleryContent"_s);
-    content->setPalette(palette());
-    content->setAutoFillBackground(true);
+    toolkit::paintWhite(content);
     m_content = content;
 
     int contentWidth = GalleryPrintButton.left + GalleryPrintButton.width;
@@ -149,6 +133,8 @@ void TForm16::buildContent()
     m_button1 = new QPushButton(u"Imprimer"_s, m_content);
     m_button1->setObjectName(u"Button1"_s);
     m_button1->setGeometry(toQRect(GalleryPrintButton));
+    // Return and Enter press it when it has the focus, as Space does.
+    m_button1->setAutoDefault(true);
     connect(m_button1, &QPushButton::clicked, this, &TForm16::Button1Click);
 
     // The scroll range follows the controls' extent: exactly the content height, never the window's.
@@ -179,7 +165,7 @@ QString TForm16::cellHint(int n) const
 void TForm16::showCentred()
 {
     fitOuterSize();
-    toolkit::centreOverMainWindow(this);
+    toolkit::centreOver(this, m_mainWindow);
     hide();
     show();
     raise();
@@ -203,7 +189,7 @@ void TForm16::FormMouseMove()
 void TForm16::Button1Click()
 {
     if (m_page1)
-        m_page1->printCatalogue();
+        m_page1->printCatalogue(this);
 }
 
 void TForm16::fitOuterSize()
@@ -211,12 +197,7 @@ void TForm16::fitOuterSize()
     // Before its first show the window has no frame of its own; the main window's is the best guess.
     if (m_everShown || m_frameSeen)
         return;
-    QSize frame = OriginalFrame;
-    if (hasFrame(this))
-        frame = frameExtra(this);
-    else if (const QWidget* main = toolkit::mainWindow(); main && main != this && hasFrame(main))
-        frame = frameExtra(main);
-    resize(OuterSize - frame);
+    resize(toolkit::clientSizeFor(OuterSize, this, m_mainWindow));
     m_fittedSize = size();
 }
 
@@ -224,11 +205,11 @@ void TForm16::watchForFrame()
 {
     // The window manager adds its frame some time after mapping; match the outer size once, unless
     // the user has resized the window meanwhile.
-    if (m_frameSeen || !isVisible() || !hasFrame(this))
+    if (m_frameSeen || !isVisible() || !toolkit::knownFrame(this, nullptr))
         return;
     m_frameSeen = true;
     if (size() == m_fittedSize) {
-        resize(OuterSize - frameExtra(this));
+        resize(toolkit::clientSizeFor(OuterSize, this, nullptr));
         m_fittedSize = size();
     }
 }

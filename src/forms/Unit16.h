@@ -3,6 +3,7 @@
 #include "catalogue/Catalogue.h"
 #include "toolkit/PictureCell.h"
 
+#include <QPointer>
 #include <QScrollArea>
 
 #include <array>
@@ -28,6 +29,8 @@ public:
 
     // The catalogue print that the "Imprimer" button runs.
     void setPrintPages(TForm6* page1) { m_page1 = page1; }
+    // The window that a centred show centres over.
+    void setMainWindow(QWidget* mainWindow) { m_mainWindow = mainWindow; }
 
     // Cell Image<n>, n = 1..128; which coin it holds is catalogue::slotOfGalleryCell(n).
     // Readable whether or not the gallery has ever been shown.
@@ -52,6 +55,7 @@ private:
     void keepAtEndOfContent();
 
     TForm6* m_page1 = nullptr;
+    QPointer<QWidget> m_mainWindow;
     QWidget* m_content = nullptr;
     QPushButton* m_button1 = nullptr;
     std::array<toolkit::PictureCell*, catalogue::SlotCount> m_cells{};

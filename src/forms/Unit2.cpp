@@ -2,6 +2,7 @@
 
 #include "toolkit/Environment.h"
 #include "toolkit/FirstShow.h"
+#include "toolkit/Placement.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,13 +13,17 @@ using namespace Qt::StringLiterals;
 
 namespace numislot {
 
+namespace {
+constexpr QSize OuterSize(271, 115);
+}
+
 TForm2::TForm2(QWidget* parent)
     : ModalForm(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"Form2"_s);
     setWindowTitle(u"Sauvegarder ?"_s);
     setFont(toolkit::formFont());
-    setFixedSize(271, 115);
+    setFixedSize(toolkit::clientSizeFor(OuterSize, this, nullptr));
     setCentredOnEveryShow(true);
 
     auto* label = new QLabel(u"Voulez vous sauvegarder la collection en cours ?"_s, this);
@@ -44,14 +49,23 @@ TForm2::TForm2(QWidget* parent)
         auto* button = new QPushButton(QString::fromUtf16(answer.caption), this);
         button->setObjectName(QString::fromUtf16(answer.name));
         button->setGeometry(answer.left, 47, 65, 25);
-        // No default button: Enter presses the focused one, Escape none.
-        button->setAutoDefault(false);
+        // No default button: Return and Enter press the focused one, Escape none.
+        button->setAutoDefault(true);
         const int result = answer.result;
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
         if (previous)
             setTabOrder(previous, button);
+        else
+            setFocusOnShow(button);
         previous = button;
     }
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    // 271 x 115 is the prompt's outer size: the client is what the window manager's frame leaves of it.
+    setFixedSize(toolkit::clientSizeFor(OuterSize, this, mainWindow()));
+    ModalForm::showEvent(event);
 }
 
 } // namespace numislot

@@ -14,6 +14,9 @@ class TForm2 : public toolkit::ModalForm
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace numislot

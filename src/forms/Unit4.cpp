@@ -1,7 +1,7 @@
 #include "forms/Unit4.h"
 
+#include "catalogue/Colours.h"
 #include "catalogue/GalleryLayout.h"
-#include "collection/CompletionRules.h"
 #include "forms/Geometry.h"
 #include "forms/Unit16.h"
 #include "toolkit/Colours.h"
@@ -25,10 +25,7 @@ TForm4::TForm4(QWidget* parent)
     setObjectName(u"Form4"_s);
     setFont(toolkit::formFont());
     setFixedSize(DetailClientSize.width, DetailClientSize.height);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    toolkit::paintWhite(this);
 
     m_button1 = new QPushButton(u"&Ok"_s, this);
     m_button1->setObjectName(u"Button1"_s);
@@ -42,7 +39,7 @@ TForm4::TForm4(QWidget* parent)
         label->setObjectName(u"Label%1"_s.arg(k + 1));
         label->move(detailLabelLefts[k], DetailLabelTop);
         firstShow->add([label] { label->resize(label->sizeHint().width(), DetailLabelHeight); });
-        toolkit::setBackgroundColour(label, collection::White);
+        toolkit::setBackgroundColour(label, toolkit::toQColor(White));
         m_labels[k] = label;
     }
     for (int k = 0; k < DenominationCount; ++k) {
@@ -77,8 +74,11 @@ void TForm4::ShowIssuerDetail(int issuer, const std::array<bool, catalogue::Deno
     rename(QString());
     rename(toolkit::qs(issuers[issuer].titleWord));
 
-    for (int k = 0; k < DenominationCount; ++k)
-        toolkit::setBackgroundColour(m_labels[k], owned[k] ? collection::Lime : collection::White);
+    for (int k = 0; k < DenominationCount; ++k) {
+        toolkit::setBackgroundColour(m_labels[k], toolkit::toQColor(owned[k] ? Lime : White));
+        // The marker is colour alone; a screen reader hears it in the name.
+        m_labels[k]->setAccessibleName(m_labels[k]->text() + (owned[k] ? u" possédée"_s : u" non possédée"_s));
+    }
 
     showModal();
 }

@@ -1,5 +1,6 @@
 #include "forms/Unit5.h"
 
+#include "toolkit/Colours.h"
 #include "toolkit/Environment.h"
 #include "toolkit/PictureCell.h"
 #include "toolkit/Placement.h"
@@ -17,10 +18,7 @@ TForm5::TForm5(QWidget* parent)
     setFont(toolkit::formFont());
     setFixedSize(445, 191);
     setCursor(Qt::CrossCursor);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    toolkit::paintWhite(this);
 
     m_image1 = new toolkit::PictureCell(this);
     m_image1->setObjectName(u"Image1"_s);
@@ -39,7 +37,7 @@ TForm5::TForm5(QWidget* parent)
 
 void TForm5::Timer1Timer()
 {
-    if (QWidget* main = toolkit::mainWindow())
+    if (QWidget* main = mainWindow())
         main->setVisible(true);
     // Ends the modal show with Cancel; on a hidden splash it changes nothing.
     close();

@@ -27,18 +27,30 @@ void TForm6::FillCataloguePages()
         fillCataloguePage(m_page2, printing::page2, *m_gallery);
 }
 
-void TForm6::printCatalogue()
+void TForm6::printCatalogue(QWidget* origin)
 {
     FillCataloguePages();
     if (!m_printer)
         m_printer.emplace(QPrinter::HighResolution);
-    if (!m_services.runPrintDialog(this, *m_printer))
+    if (!m_services.runPrintDialog(origin, *m_printer))
         return;
-    // Two jobs of one page each; the print has no title of its own.
-    if (printCataloguePage(*m_printer, *this))
-        Q_EMIT pagePrinted(1);
-    if (m_page2 && printCataloguePage(*m_printer, *m_page2))
-        Q_EMIT pagePrinted(2);
+    QList<const QWidget*> pages{this};
+    if (m_page2)
+        pages.append(m_page2);
+    // The print has no title of its own. A printer gets one job per page, page 1 first; a file gets
+    // both pages in one job, since a second job would write over the first.
+    if (!m_printer->outputFileName().isEmpty()) {
+        QList<int> numbers;
+        for (int number = 1; number <= pages.size(); ++number)
+            numbers.append(number);
+        if (printCataloguePages(*m_printer, pages))
+            Q_EMIT jobPrinted(numbers);
+        return;
+    }
+    for (int number = 1; number <= pages.size(); ++number) {
+        if (printCataloguePages(*m_printer, {pages[number - 1]}))
+            Q_EMIT jobPrinted({number});
+    }
 }
 
 } // namespace numislot

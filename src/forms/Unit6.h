@@ -28,14 +28,14 @@ public:
         m_gallery = gallery;
     }
 
-    // Touslesuros1Click and the gallery's Button1Click.
-    void printCatalogue();
+    // Touslesuros1Click and the gallery's Button1Click; the print dialog centres over `origin`.
+    void printCatalogue(QWidget* origin);
     // Both pages' boxes from the gallery's cells, by coin.
     void FillCataloguePages();
 
 Q_SIGNALS:
-    // After each page's print job has been handed to the printer: 1, then 2.
-    void pagePrinted(int pageNumber);
+    // After each print job has been handed to the printer, with the numbers of its pages.
+    void jobPrinted(const QList<int>& pageNumbers);
 
 private:
     toolkit::Services& m_services;

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -17,6 +17,8 @@ namespace numislot::toolkit {
 class AccessibleNames : public QAccessible::ActivationObserver
 {
 public:
+    using NameOf = std::function<QString()>;
+
     AccessibleNames();
     ~AccessibleNames() override;
     AccessibleNames(const AccessibleNames&) = delete;
@@ -24,11 +26,18 @@ public:
 
     // Names the widget now if accessibility is active, otherwise as soon as it becomes so.
     void add(QWidget* widget, const QString& name);
+    // A name that follows what the widget shows: asked for when a screen reader connects, and again at
+    // each changed() while one is connected. The name change is what a screen reader announces.
+    void follow(QWidget* widget, NameOf name);
+    void changed(QWidget* widget);
 
     void accessibilityActiveChanged(bool active) override;
 
 private:
+    // Whether a screen reader listens, as the activation observer last heard.
+    bool m_active = QAccessible::isActive();
     std::vector<std::pair<QPointer<QWidget>, QString>> m_pending;
+    std::vector<std::pair<QPointer<QWidget>, NameOf>> m_followed;
 };
 
 } // namespace numislot::toolkit

@@ -1,13 +1,25 @@
 #include "toolkit/Colours.h"
 
-#include <QApplication>
 #include <QWidget>
+#include <cmath>
 
 namespace numislot::toolkit {
 
-QColor toQColor(collection::Colour colour, const QPalette& palette)
+namespace {
+
+double luminance(const QColor& colour)
 {
-    if (colour & collection::SystemColourFlag) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+} // namespace
+
+QColor toQColor(catalogue::Colour colour, const QPalette& palette)
+{
+    if (colour & catalogue::SystemColourFlag) {
         switch (colour & 0xFF) {
         case 5:
             return palette.color(QPalette::Base);
@@ -22,21 +34,23 @@ QColor toQColor(collection::Colour colour, const QPalette& palette)
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 
-void setBackgroundColour(QWidget* widget, collection::Colour colour)
+double contrastRatio(const QColor& a, const QColor& b)
 {
-    // System colours come from the application's palette, which no widget has changed.
-    setBackgroundColour(widget, toQColor(colour, QApplication::palette(widget)));
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-void setTextColour(QWidget* widget, collection::Colour colour)
+QColor readableOn(const QColor& background, const QColor& designed, const QColor& alternative)
 {
-    setTextColour(widget, toQColor(colour, QApplication::palette(widget)));
+    return contrastRatio(designed, background) >= contrastRatio(alternative, background) ? designed : alternative;
 }
 
 void setBackgroundColour(QWidget* widget, const QColor& wanted)
 {
     QPalette palette = widget->palette();
-    if (widget->autoFillBackground() && palette.color(QPalette::Window) == wanted)
+    if (widget->autoFillBackground() && palette.color(QPalette::Window) == wanted
+        && (palette.resolveMask() & (1 << QPalette::Window)))
         return;
     palette.setColor(QPalette::Window, wanted);
     widget->setAutoFillBackground(true);
@@ -46,11 +60,29 @@ void setBackgroundColour(QWidget* widget, const QColor& wanted)
 void setTextColour(QWidget* widget, const QColor& wanted)
 {
     QPalette palette = widget->palette();
-    if (palette.color(QPalette::ButtonText) == wanted && palette.color(QPalette::WindowText) == wanted)
+    if (palette.color(QPalette::ButtonText) == wanted && palette.color(QPalette::WindowText) == wanted
+        && (palette.resolveMask() & (1 << QPalette::WindowText)))
         return;
     palette.setColor(QPalette::ButtonText, wanted);
     palette.setColor(QPalette::WindowText, wanted);
     widget->setPalette(palette);
+}
+
+void inheritColours(QWidget* widget)
+{
+    if (widget->testAttribute(Qt::WA_SetPalette))
+        widget->setPalette(QPalette());
+}
+
+void paintWhite(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
 
 } // namespace numislot::toolkit

@@ -1,19 +1,31 @@
 #pragma once
 
-#include "collection/CompletionRules.h"
+#include "catalogue/Colours.h"
 
 #include <QColor>
 #include <QPalette>
 
+class QWidget;
+
 namespace numislot::toolkit {
 
-// Maps a 0x00BBGGRR colour, or a system colour index, onto the palette of the widget it colours.
-QColor toQColor(collection::Colour colour, const QPalette& palette);
+// Maps a 0x00BBGGRR colour, or a system colour index, onto a palette.
+QColor toQColor(catalogue::Colour colour, const QPalette& palette = {});
+
+// How far apart two colours read, from 1 (the same) to 21 (black on white); text wants 4.5 or more.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// The designed text colour, unless the alternative reads better on the background.
+QColor readableOn(const QColor& background, const QColor& designed, const QColor& alternative);
 
 // Solid background for a label (labels are transparent otherwise).
-void setBackgroundColour(QWidget* widget, collection::Colour colour);
-void setTextColour(QWidget* widget, collection::Colour colour);
 void setBackgroundColour(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
+// Drops a widget's own colours: it takes its window's background and text again.
+void inheritColours(QWidget* widget);
+
+// A window designed white keeps its designed black text too, whatever the desktop's palette: a dark
+// theme would otherwise draw light text on the white.
+void paintWhite(QWidget* widget);
 
 } // namespace numislot::toolkit

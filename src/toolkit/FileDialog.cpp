@@ -18,7 +18,7 @@ FileDialog::FileDialog(FileDialogMode mode, QStringView filter, QStringView defa
 {
     m_request.mode = mode;
     m_request.filter = qtNameFilter(filter);
-    m_request.defaultSuffix = defaultExtension.toString();
+    m_defaultExtension = defaultExtension.toString();
 }
 
 bool FileDialog::execute(Services& services, QWidget* parent)
@@ -28,10 +28,9 @@ bool FileDialog::execute(Services& services, QWidget* parent)
     if (!chosen)
         return false;
     QString name = *chosen;
-    // Qt's dialog adds the suffix itself; a name typed without one through another dialog gets it here.
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty() && !m_request.defaultSuffix.isEmpty()
-        && !QFileInfo(name).isDir())
-        name += u'.' + m_request.defaultSuffix;
+    const QFileInfo info(name);
+    if (!name.isEmpty() && !m_defaultExtension.isEmpty() && info.suffix().isEmpty() && !info.exists())
+        name += u'.' + m_defaultExtension;
     m_fileName = name;
     return true;
 }

@@ -15,15 +15,17 @@ public:
     // `filter` in the "description|pattern" form, one entry.
     FileDialog(FileDialogMode mode, QStringView filter, QStringView defaultExtension);
 
-    // Shows the dialog; true when the user confirmed a name, which fileName() then holds.
+    // Shows the dialog; true when the user confirmed a name, which fileName() then holds. The default
+    // extension is added to a name without one that does not exist as it stands.
     bool execute(Services& services, QWidget* parent);
 
     QString fileName() const { return m_fileName; }
     QString filter() const { return m_request.filter; }
-    QString defaultExtension() const { return m_request.defaultSuffix; }
+    QString defaultExtension() const { return m_defaultExtension; }
 
 private:
     FileDialogRequest m_request;
+    QString m_defaultExtension;
     QString m_fileName;
 };
 

@@ -2,12 +2,15 @@
 
 #include "toolkit/Placement.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
+#include <QKeySequence>
 
 namespace numislot::toolkit {
 
 ModalForm::ModalForm(QWidget* parent, Qt::WindowFlags flags)
     : QDialog(parent, flags)
+    , m_mainWindow(parent)
 {
     setModal(true);
 }
@@ -30,6 +33,17 @@ void ModalForm::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // The focused control passed the letter on: a button's underlined letter presses it, as Alt+letter does.
+    if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        const QKeySequence alt(QKeyCombination(Qt::AltModifier, Qt::Key(event->key())));
+        for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+            if (button->isVisible() && button->isEnabled() && QKeySequence::mnemonic(button->text()) == alt) {
+                event->accept();
+                button->click();
+                return;
+            }
+        }
+    }
     QDialog::keyPressEvent(event);
 }
 
@@ -37,7 +51,12 @@ void ModalForm::showEvent(QShowEvent* event)
 {
     if (m_centreOnShow || m_centreAlways) {
         m_centreOnShow = false;
-        centreOverMainWindow(this);
+        centreOver(this, m_mainWindow);
+    }
+    if (m_focusOnShow) {
+        m_focusOnShow->setFocus(Qt::TabFocusReason);
+        // Qt draws focus frames only after a focus change by the keyboard; the design shows it at once.
+        setAttribute(Qt::WA_KeyboardFocusChange);
     }
     QDialog::showEvent(event);
 }

@@ -1,38 +1,32 @@
 #include "toolkit/Placement.h"
 
-#include <QPointer>
 #include <QWidget>
 
 namespace numislot::toolkit {
 
 namespace {
-QPointer<QWidget> s_mainWindow;
-QString s_applicationTitle;
 
-QSize frameExtra(const QWidget* window)
+std::optional<QSize> frameOf(const QWidget* window)
 {
-    return window->frameGeometry().size() - window->geometry().size();
+    if (!window || !window->testAttribute(Qt::WA_WState_Created))
+        return std::nullopt;
+    const QSize extra = window->frameGeometry().size() - window->geometry().size();
+    if (extra.isNull())
+        return std::nullopt;
+    return extra;
 }
+
 } // namespace
 
-void setApplicationTitle(const QString& title)
+std::optional<QSize> knownFrame(const QWidget* window, const QWidget* mainWindow)
 {
-    s_applicationTitle = title;
-}
-
-QString applicationTitle()
-{
-    return s_applicationTitle;
-}
-
-void setMainWindow(QWidget* window)
-{
-    s_mainWindow = window;
-}
-
-QWidget* mainWindow()
-{
-    return s_mainWindow;
+    if (window->windowFlags() & Qt::FramelessWindowHint)
+        return QSize(0, 0);
+    if (const std::optional<QSize> own = frameOf(window))
+        return own;
+    if (mainWindow && mainWindow != window)
+        return frameOf(mainWindow);
+    return std::nullopt;
 }
 
 void pinScreen(QWidget* window)
@@ -41,26 +35,24 @@ void pinScreen(QWidget* window)
         window->setScreen(window->screen());
 }
 
-void centreOverMainWindow(QWidget* window)
+void centreOver(QWidget* window, const QWidget* mainWindow)
 {
-    const QWidget* main = s_mainWindow;
-    if (!main || main == window)
+    if (!mainWindow || mainWindow == window)
         return;
-    const QRect mainFrame = main->frameGeometry();
-    // Before its first show a window's frame is unknown; assume the main window's.
-    QSize extra;
-    if (window->windowFlags() & Qt::FramelessWindowHint)
-        extra = QSize(0, 0);
-    else if (window->isVisible() || window->testAttribute(Qt::WA_WState_Created))
-        extra = frameExtra(window);
-    else
-        extra = frameExtra(main);
-    window->move(centredPosition(mainFrame.topLeft(), mainFrame.size(), window->size() + extra));
+    const QRect mainFrame = mainWindow->frameGeometry();
+    const QSize outer = window->size() + knownFrame(window, mainWindow).value_or(QSize(0, 0));
+    // A native window that the window manager has not framed yet takes the position asked for as its
+    // client's: the frame's offset is added, assumed to be the main window's.
+    QPoint clientOffset;
+    if (!(window->windowFlags() & Qt::FramelessWindowHint) && window->testAttribute(Qt::WA_WState_Created)
+        && !frameOf(window))
+        clientOffset = mainWindow->geometry().topLeft() - mainFrame.topLeft();
+    window->move(centredPosition(mainFrame.topLeft(), mainFrame.size(), outer) + clientOffset);
 }
 
-void resizeOuter(QWidget* window, QSize outerSize)
+QSize clientSizeFor(QSize outerSize, const QWidget* window, const QWidget* mainWindow)
 {
-    window->resize(outerSize - frameExtra(window));
+    return outerSize - knownFrame(window, mainWindow).value_or(DesignedFrame);
 }
 
 } // namespace numislot::toolkit

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QPoint>
-#include <QString>
 #include <QSize>
+#include <optional>
 
 class QWidget;
 
@@ -12,28 +12,26 @@ namespace numislot::toolkit {
 // integer division, never clamped to the screen.
 constexpr QPoint centredPosition(QPoint mainTopLeft, QSize mainSize, QSize size)
 {
-    return {mainTopLeft.x() + (mainSize.width() - size.width()) / 2,
-            mainTopLeft.y() + (mainSize.height() - size.height()) / 2};
+    return { mainTopLeft.x() + (mainSize.width() - size.width()) / 2,
+        mainTopLeft.y() + (mainSize.height() - size.height()) / 2 };
 }
 
-// The application title: the caption of message boxes and of the exception display. It is not
-// Qt's display name, which the X11 platform would append to every window's title.
-void setApplicationTitle(const QString& title);
-QString applicationTitle();
+// The frame of the platform the windows were laid out on: 4-pixel sizing borders and a 19-pixel
+// caption. Outer sizes rest on it until a window manager's own frame is seen.
+inline constexpr QSize DesignedFrame(8, 27);
 
-// The main window: the first window created; other windows centre over it.
-void setMainWindow(QWidget* window);
-QWidget* mainWindow();
+// What the window manager adds around a window, as far as it is known: the window's own frame once it
+// has one, else the main window's (the same manager draws both); nothing when neither has a frame yet.
+std::optional<QSize> knownFrame(const QWidget* window, const QWidget* mainWindow);
 
 // Fixes the screen that a window not yet shown reports to the one it would report now. Until then
 // every control added to it looks the screen up again from the window's position, to scale its font.
 void pinScreen(QWidget* window);
 
 // Moves a top-level window so that its frame is centred over the main window's frame.
-void centreOverMainWindow(QWidget* window);
+void centreOver(QWidget* window, const QWidget* mainWindow);
 
-// Gives a top-level window the outer size wanted, sizing the client by the frame when the
-// window manager draws one (without a frame, outer and client sizes are the same).
-void resizeOuter(QWidget* window, QSize outerSize);
+// The client size that gives a window the outer size wanted, under the frame it has or will have.
+QSize clientSizeFor(QSize outerSize, const QWidget* window, const QWidget* mainWindow);
 
 } // namespace numislot::toolkit

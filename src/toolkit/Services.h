@@ -19,9 +19,8 @@ enum class FileDialogMode { Open, Save };
 struct FileDialogRequest
 {
     FileDialogMode mode = FileDialogMode::Open;
-    QString filter;        // "Fichier eur (*.eur)"
-    QString defaultSuffix; // appended to a name typed without one
-    QString fileName;      // the name confirmed last, shown again
+    QString filter;   // "Fichier eur (*.eur)"
+    QString fileName; // the name confirmed last, shown again
 };
 
 class Services
@@ -29,7 +28,12 @@ class Services
 public:
     virtual ~Services() = default;
 
-    // The confirmed full path, or nothing when the user cancelled.
+    // The caption of message boxes and of the exception display. It is not Qt's display name, which
+    // the X11 platform would append to every window's title.
+    void setApplicationTitle(const QString& title) { m_applicationTitle = title; }
+    QString applicationTitle() const { return m_applicationTitle; }
+
+    // The confirmed full path as the user chose it, or nothing when the user cancelled.
     virtual std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
     // True when the user confirmed; the printer then carries the chosen settings.
     virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
@@ -47,6 +51,9 @@ public:
     virtual void exitProcess(int status) = 0;
     // The command-line arguments after the program's own path.
     virtual QStringList arguments() const = 0;
+
+private:
+    QString m_applicationTitle;
 };
 
 // The real services: Qt's dialogs, the desktop, the C runtime's exit.

@@ -1,7 +1,5 @@
 #include "toolkit/Services.h"
 
-#include "toolkit/Placement.h"
-
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -25,7 +23,7 @@ std::optional<QString> SystemServices::runFileDialog(QWidget* parent, const File
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setNameFilter(request.filter);
-    dialog.setDefaultSuffix(request.defaultSuffix);
+    // No default suffix here: Qt's dialog would add it to an existing name that has none.
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -30,6 +30,8 @@ public:
     QList<int> exitStatuses;
     int beeps = 0;
     int printDialogs = 0;
+    // The window each print dialog was centred over.
+    QList<QWidget*> printParents;
 
     std::optional<QString> runFileDialog(QWidget*, const numislot::toolkit::FileDialogRequest& request) override
     {
@@ -43,9 +45,10 @@ public:
             return std::nullopt;
         return name;
     }
-    bool runPrintDialog(QWidget*, QPrinter& printer) override
+    bool runPrintDialog(QWidget* parent, QPrinter& printer) override
     {
         ++printDialogs;
+        printParents.append(parent);
         if (printAnswers.empty())
             return false;
         const bool confirmed = printAnswers.front();
