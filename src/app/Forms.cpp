@@ -15,6 +15,8 @@
 #include "toolkit/Services.h"
 #include "toolkit/Text.h"
 
+#include <QByteArray>
+
 #include <exception>
 
 namespace numislot {
@@ -63,8 +65,23 @@ void destroyForms()
     Form16 = nullptr;
 }
 
+namespace {
+
+void choosePlatform()
+{
+    // The windows are placed by the program (splash over the main window, prompts centred on it, no
+    // title-bar buttons on the detail window), which Wayland compositors do not allow a client. An X
+    // server is reachable in every Wayland session through XWayland, so it is preferred there; Wayland
+    // stays the fallback when the X server does not answer. A platform the user chose is kept.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb;wayland"));
+}
+
+} // namespace
+
 int runApplication(int& argc, char** argv, toolkit::Services& services)
 {
+    choosePlatform();
     toolkit::installFontSubstitutes();
     toolkit::Application application(argc, argv);
     application.setServices(&services);
