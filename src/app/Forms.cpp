@@ -70,9 +70,10 @@ namespace {
 void choosePlatform()
 {
     // The windows are placed by the program (splash over the main window, prompts centred on it, no
-    // title-bar buttons on the detail window), which Wayland compositors do not allow a client. An X
-    // server is reachable in every Wayland session through XWayland, so it is preferred there; Wayland
-    // stays the fallback when the X server does not answer. A platform the user chose is kept.
+    // title-bar buttons on the detail window), which a Wayland compositor does not let a client do.
+    // Every Wayland session has an X server through XWayland, so X11 comes first when one is named,
+    // Wayland second should it not answer. Without one Qt picks Wayland itself; a platform the user
+    // chose is kept.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb;wayland"));
 }

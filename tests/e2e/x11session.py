@@ -706,8 +706,9 @@ class Weston:
         if not glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so"):
             skip("Qt's Wayland platform plugin is missing (qt6-wayland)")
         env = self.session.env()
-        command = ["weston", "--backend=%s-backend.so" % self.backend, "--use-pixman", "--idle-time=0",
-                   "--socket=" + self.socket]
+        # The kiosk shell has no panel to click by mistake and gives the keyboard to the window on top.
+        command = ["weston", "--backend=%s-backend.so" % self.backend, "--shell=kiosk-shell.so", "--use-pixman",
+                   "--idle-time=0", "--socket=" + self.socket]
         if self.backend == "x11":
             command += ["--width=1024", "--height=768"]
         else:
@@ -723,8 +724,12 @@ class Weston:
         return self
 
     def x_window(self):
-        """Weston's own window in the X session (x11 backend)."""
-        return self.session.wait_window("^Weston Compositor", what="Weston's window in the X session")
+        """Weston's own window in the X session (x11 backend); it is named by its class only."""
+        def find():
+            out = self.session.run("xdotool", "search", "--onlyvisible", "--class", "^Weston Compositor$",
+                                   check=False).stdout.split()
+            return int(out[0]) if out else None
+        return wait_until(find, 15, "Weston's window in the X session")
 
 
 _weston_numbers = itertools.count()
