@@ -334,6 +334,20 @@ class Session:
             values[key] = int(match.group(1))
         return values["x"], values["y"], values["w"], values["h"]
 
+    def outer_geometry(self, window):
+        """(x, y, width, height) with the window manager's frame, where there is one."""
+        x, y, width, height = self.geometry(window)
+        out = self.run("xprop", "-id", str(window), "_NET_FRAME_EXTENTS", check=False).stdout
+        match = re.search(r"=\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)", out)
+        left, right, top, bottom = (int(v) for v in match.groups()) if match else (0, 0, 0, 0)
+        return x - left, y - top, width + left + right, height + top + bottom
+
+    def centring_error(self, window, over):
+        """How far, in pixels, the window's outer rectangle is from centred over `over`'s."""
+        x, y, width, height = self.outer_geometry(window)
+        ox, oy, owidth, oheight = self.outer_geometry(over)
+        return max(abs(x - (ox + (owidth - width) // 2)), abs(y - (oy + (oheight - height) // 2)))
+
     def geometry_or_none(self, window):
         """The geometry, or None when the window went away between the search and the question."""
         if subprocess.run(["xwininfo", "-id", str(window)], env=self.env(), capture_output=True,
@@ -462,6 +476,9 @@ class MainWindow:
 
     def click_quit(self):
         self.click(434, 488, 94, 33)
+
+    def click_issuer_button(self, issuer):
+        self.click(608, ROW_TOP[DISPLAY_ROW[issuer]] - 4, 65, 25)
 
     def menu(self, *keys):
         """Opens the "&Fichier" menu from the keyboard and presses the keys that follow in it."""
