@@ -31,7 +31,7 @@ if(NUMISLOT_PYTHON3)
 
     # With the real desktop components: a CUPS server of the test's own, Weston, openbox, AT-SPI.
     # Each starts what it needs and skips when it cannot (not root, a package missing).
-    foreach(name wayland window_manager)
+    foreach(name wayland window_manager accessibility)
         add_test(NAME e2e_${name}
                  COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_${name}.py $<TARGET_FILE:numislot>)
         set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 180 SKIP_RETURN_CODE 77 LABELS e2e
