@@ -47,20 +47,15 @@ void centreOverMainWindow(QWidget* window)
     if (!main || main == window)
         return;
     const QRect mainFrame = main->frameGeometry();
-    QSize extra(0, 0);
-    QPoint clientOffset;
-    if (!(window->windowFlags() & Qt::FramelessWindowHint)) {
-        // Until the window manager has framed a window once, it reports no frame (even when its
-        // native window exists already); assume the main window's. Such a native window takes the
-        // position asked for as its client's, so the frame's offset is added.
+    // Before its first show a window's frame is unknown; assume the main window's.
+    QSize extra;
+    if (window->windowFlags() & Qt::FramelessWindowHint)
+        extra = QSize(0, 0);
+    else if (window->isVisible() || window->testAttribute(Qt::WA_WState_Created))
         extra = frameExtra(window);
-        if (extra.isNull()) {
-            extra = frameExtra(main);
-            if (window->testAttribute(Qt::WA_WState_Created))
-                clientOffset = main->geometry().topLeft() - mainFrame.topLeft();
-        }
-    }
-    window->move(centredPosition(mainFrame.topLeft(), mainFrame.size(), window->size() + extra) + clientOffset);
+    else
+        extra = frameExtra(main);
+    window->move(centredPosition(mainFrame.topLeft(), mainFrame.size(), window->size() + extra));
 }
 
 void resizeOuter(QWidget* window, QSize outerSize)

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Under a real window manager (openbox): the splash stands over the main window (placed before the
 frame is known, so not necessarily centred on it) and goes after about 4 s; the gallery, the detail window, the About window and the save prompt open centred over the main
-window; the close box, through the window manager's Alt+F4, asks "Sauvegarder ?"."""
+window; the close box, through the window manager's Alt+F4, asks "Sauvegarder ?", in a prompt of
+271 x 115 with the frame."""
 
 import time
 
@@ -64,6 +65,9 @@ def test(program_path):
         session.key("alt+F4")
         prompt = SavePrompt(session)
         check_centred(session, prompt.id, main, 'the "Sauvegarder ?" prompt')
+        outer = session.outer_geometry(prompt.id)[2:]
+        if outer != SavePrompt.OUTER_SIZE:
+            fail('the prompt is %d x %d with its frame instead of 271 x 115' % outer)
         prompt.answer("Annuler")
         if not program.running():
             fail('the program ended after "&Annuler"')

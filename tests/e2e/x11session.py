@@ -503,20 +503,32 @@ class MainWindow:
 
 
 class SavePrompt:
-    """The "Sauvegarder ?" prompt, 271 x 115, with its three answers."""
+    """The "Sauvegarder ?" prompt with its three answers; 271 x 115 is its outer size, with the frame."""
 
-    SIZE = (271, 115)
+    OUTER_SIZE = (271, 115)
     ANSWERS = {"Oui": 16, "Non": 99, "Annuler": 182}
 
     def __init__(self, session, timeout=10):
         self.session = session
-        self.id = session.wait_window(r"^Sauvegarder \?$", timeout=timeout, size=self.SIZE,
-                                      what='the "Sauvegarder ?" prompt (271 x 115)')
+        self.id = session.wait_window(r"^Sauvegarder \?$", timeout=timeout,
+                                      what='the "Sauvegarder ?" prompt')
 
     def answer(self, caption):
         x, y, _, _ = self.session.geometry(self.id)
         self.session.click(x + self.ANSWERS[caption] + 32, y + 47 + 12)
         self.session.wait_gone(self.id, what='the "Sauvegarder ?" prompt to close after "&%s"' % caption)
+
+
+SAVE_DIALOG = "^(Enregistrer sous|Save As)$"
+
+
+def save_through_dialog(session, path):
+    """Types a path into the save dialog and confirms it with Return."""
+    dialog = session.wait_window(SAVE_DIALOG, what="the save dialog")
+    session.focus(dialog)
+    session.type(path)
+    session.key("Return")
+    session.wait_gone(dialog, what="the save dialog to close after Return")
 
 
 class XConnection:
