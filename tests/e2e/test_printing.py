@@ -64,7 +64,10 @@ def to_printer(session):
     # Fichier > Imprimer > Mes €uros: the submenu opens on its first item.
     main.menu("i", "Down", "Return")
     confirm_print_dialog(session)
-    (job, title), = cups.wait_jobs(1)
+    jobs = cups.wait_jobs(1)
+    if len(jobs) != 1:
+        fail("the report gave %d jobs instead of 1: %s" % (len(jobs), jobs))
+    (job, title), = jobs
     if title != " ":
         fail('the report was printed as a job titled %r instead of " "' % title)
     lines = [words(line) for line in x.pdf_text(session, cups.document(job)).splitlines() if line.strip()]
