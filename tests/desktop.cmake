@@ -21,11 +21,23 @@ if(NUMISLOT_PYTHON3)
              COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/check_install.py ${PROJECT_BINARY_DIR})
     set_tests_properties(install_tree PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77)
 
-    foreach(name complete_collection save_and_reopen quit_prompt bad_argument)
+    # wayland, window_manager, accessibility and the cases below run real desktop components (Weston,
+    # openbox, AT-SPI, a CUPS server of their own); each skips when it cannot (not root, a package missing).
+    foreach(name complete_collection save_and_reopen quit_prompt bad_argument wayland window_manager accessibility)
         add_test(NAME e2e_${name}
                  COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_${name}.py $<TARGET_FILE:numislot>)
         # Each test runs its own Xvfb; the program must not inherit the offscreen platform.
         set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 180 SKIP_RETURN_CODE 77 LABELS e2e
+                             ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
+    endforeach()
+    # Tests of several cases, one entry per case.
+    foreach(test_case printing:to_printer printing:to_file keyboard:windows keyboard:prompt_keys)
+        string(REPLACE ":" ";" parts ${test_case})
+        list(GET parts 0 file)
+        list(GET parts 1 case)
+        add_test(NAME e2e_${file}_${case}
+                 COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_${file}.py $<TARGET_FILE:numislot> ${case})
+        set_tests_properties(e2e_${file}_${case} PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77 LABELS e2e
                              ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
     endforeach()
 endif()

@@ -14,6 +14,8 @@
 #include "toolkit/Services.h"
 #include "toolkit/Text.h"
 
+#include <QByteArray>
+
 #include <exception>
 
 namespace numislot {
@@ -62,8 +64,24 @@ void destroyForms()
     Form16 = nullptr;
 }
 
+namespace {
+
+void choosePlatform()
+{
+    // The windows are placed by the program (splash over the main window, prompts centred on it, no
+    // title-bar buttons on the detail window), which a Wayland compositor does not let a client do.
+    // Every Wayland session has an X server through XWayland, so X11 comes first when one is named,
+    // Wayland second should it not answer. Without one Qt picks Wayland itself; a platform the user
+    // chose is kept.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb;wayland"));
+}
+
+} // namespace
+
 int runApplication(int& argc, char** argv, toolkit::Services& services)
 {
+    choosePlatform();
     toolkit::installFontSubstitutes();
     toolkit::Application application(argc, argv);
     application.setServices(&services);

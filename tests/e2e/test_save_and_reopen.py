@@ -4,12 +4,11 @@
 import os
 
 import x11session as x
-from x11session import SavePrompt, Session, fail, wait_until
+from x11session import SavePrompt, Session, fail, save_through_dialog, wait_until
 
 # Corners and odd spots of the grid: the first and last slot, the taller box 59, Monaco above Pays-Bas,
 # Vatican in the last row below Slovénie.
 TICKED = [1, 8, 34, 59, 81, 105, 113, 120, 121, 128]
-SAVE_DIALOG = "^(Enregistrer sous|Save As)$"
 
 
 def expected_bytes():
@@ -19,14 +18,6 @@ def expected_bytes():
 def ticked_on_screen(session, main):
     shot = session.screenshot()
     return [slot for slot in range(1, 129) if main.box_dark_pixels(shot, slot) >= 6]
-
-
-def save_through_dialog(session, path):
-    dialog = session.wait_window(SAVE_DIALOG, what="the save dialog")
-    session.focus(dialog)
-    session.type(path)
-    session.key("Return")
-    session.wait_gone(dialog, what="the save dialog to close after Return")
 
 
 def test(program_path):

@@ -1,12 +1,16 @@
 """A private X session for driving the program from outside, as a user would.
 
-Each test gets its own Xvfb (on a display it picks itself), no window manager, and the program
-under the xcb platform. Windows are found by title with xdotool, clicked at the client coordinates
+Each test gets its own Xvfb (on a display it picks itself), no window manager unless it asks for
+openbox, and the program under the xcb platform unless it chooses another. A test may add a private
+CUPS server with a PDF printer, or a Weston compositor. Windows are found by title with xdotool, clicked at the client coordinates
 the layout fixes, typed into through the real dialogs, and read back from screenshots.
 Every process started here is ended by its pid, and every wait is bounded.
 """
 
 import ctypes
+import glob
+import html
+import itertools
 import os
 import re
 import select
@@ -48,11 +52,36 @@ def fail(message):
     raise Failure(message)
 
 
+def skip(reason):
+    print("skipped: " + reason)
+    sys.exit(SKIP)
+
+
 def require_tools(*tools):
-    missing = [tool for tool in tools if shutil.which(tool) is None]
+    missing = [tool for tool in tools if shutil.which(tool) is None and not os.path.exists(tool)]
     if missing:
-        print("skipped: missing " + ", ".join(missing) + " (tools/install-deps installs them)")
-        sys.exit(SKIP)
+        skip("missing " + ", ".join(missing) + " (tools/install-deps installs them)")
+
+
+def require_root(what):
+    if os.geteuid() != 0:
+        skip(what + " needs root")
+
+
+def _stop(process, timeout=5):
+    if process is not None and process.poll() is None:
+        os.kill(process.pid, signal.SIGTERM)
+        try:
+            process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            os.kill(process.pid, signal.SIGKILL)
+            process.wait(timeout=timeout)
+
+
+def _free_port():
+    with socket.socket(socket.AF_INET, socket.SOCK_STREAM) as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
 
 
 def _die_with_parent():
@@ -138,41 +167,41 @@ class Program:
             return ""
 
     def stop(self):
-        if self.process.poll() is None:
-            os.kill(self.process.pid, signal.SIGTERM)
-            try:
-                self.process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                os.kill(self.process.pid, signal.SIGKILL)
-                self.process.wait(timeout=5)
+        _stop(self.process)
 
 
 class Session:
     """An Xvfb of its own and the private directories the program writes to."""
 
-    def __init__(self, program_path, scale_factor=None, screen=(SCREEN_WIDTH, SCREEN_HEIGHT)):
+    def __init__(self, program_path, scale_factor=None, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), window_manager=False):
         self.program_path = program_path
         self.scale_factor = scale_factor
         self.screen = screen
+        self.window_manager = window_manager
         self.tmp = tempfile.mkdtemp(prefix="numislot-e2e-")
         self.xvfb = None
+        self.openbox = None
         self.display = None
         self.programs = []
+        # Set by the components a test adds (CUPS_SERVER, WAYLAND_DISPLAY...); None removes a variable.
+        self.extra_env = {}
+        self._cleanups = []
 
     def __enter__(self):
+        if self.window_manager:
+            require_tools("openbox", "xprop")
         self._start_xvfb()
+        if self.window_manager:
+            self._start_openbox()
         return self
 
     def __exit__(self, kind, value, trace):
         for program in self.programs:
             program.stop()
-        if self.xvfb and self.xvfb.poll() is None:
-            os.kill(self.xvfb.pid, signal.SIGTERM)
-            try:
-                self.xvfb.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                os.kill(self.xvfb.pid, signal.SIGKILL)
-                self.xvfb.wait(timeout=5)
+        for cleanup in reversed(self._cleanups):
+            cleanup()
+        _stop(self.openbox)
+        _stop(self.xvfb)
         if value is not None and not isinstance(value, SystemExit):
             for program in self.programs:
                 log = program.log().strip()
@@ -212,6 +241,18 @@ class Session:
         os.close(read_end)
         self.display = ":" + answer.decode().strip()
 
+    def _start_openbox(self):
+        log = open(self.path("openbox.log"), "wb")
+        self.openbox = subprocess.Popen(["openbox", "--sm-disable"], env=self.env(), stdin=subprocess.DEVNULL,
+                                        stdout=log, stderr=subprocess.STDOUT, preexec_fn=_die_with_parent)
+        log.close()
+        # An EWMH window manager announces itself on the root window once it manages the screen.
+        wait_until(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False).stdout,
+                   10, "openbox to manage the screen")
+
+    def add_cleanup(self, function):
+        self._cleanups.append(function)
+
     def env(self):
         env = {key: value for key, value in os.environ.items()
                if not key.startswith(("QT_", "XDG_", "WAYLAND_", "DESKTOP_SESSION", "GNOME_", "KDE_"))}
@@ -233,6 +274,11 @@ class Session:
         env.pop("XAUTHORITY", None)
         if self.scale_factor:
             env["QT_SCALE_FACTOR"] = str(self.scale_factor)
+        for key, value in self.extra_env.items():
+            if value is None:
+                env.pop(key, None)
+            else:
+                env[key] = value
         return env
 
     def run(self, *command, timeout=10, check=True):
@@ -247,10 +293,17 @@ class Session:
 
     # --- the program ---
 
-    def start(self, *arguments):
+    def start(self, *arguments, env=None):
+        """Starts the program; `env` changes its environment (None removes a variable)."""
+        environment = self.env()
+        for key, value in (env or {}).items():
+            if value is None:
+                environment.pop(key, None)
+            else:
+                environment[key] = value
         log_path = self.path("program-%d.log" % len(self.programs))
         with open(log_path, "wb") as log:
-            process = subprocess.Popen([self.program_path, *arguments], env=self.env(), cwd=self.tmp,
+            process = subprocess.Popen([self.program_path, *arguments], env=environment, cwd=self.tmp,
                                        stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                                        preexec_fn=_die_with_parent)
         program = Program(self, process, log_path)
@@ -280,6 +333,20 @@ class Session:
                 fail("xwininfo gave no %s for window %d" % (key, window))
             values[key] = int(match.group(1))
         return values["x"], values["y"], values["w"], values["h"]
+
+    def outer_geometry(self, window):
+        """(x, y, width, height) with the window manager's frame, where there is one."""
+        x, y, width, height = self.geometry(window)
+        out = self.run("xprop", "-id", str(window), "_NET_FRAME_EXTENTS", check=False).stdout
+        match = re.search(r"=\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)", out)
+        left, right, top, bottom = (int(v) for v in match.groups()) if match else (0, 0, 0, 0)
+        return x - left, y - top, width + left + right, height + top + bottom
+
+    def centring_error(self, window, over):
+        """How far, in pixels, the window's outer rectangle is from centred over `over`'s."""
+        x, y, width, height = self.outer_geometry(window)
+        ox, oy, owidth, oheight = self.outer_geometry(over)
+        return max(abs(x - (ox + (owidth - width) // 2)), abs(y - (oy + (oheight - height) // 2)))
 
     def geometry_or_none(self, window):
         """The geometry, or None when the window went away between the search and the question."""
@@ -352,6 +419,12 @@ class Session:
     def key(self, *keys):
         self.run("xdotool", "key", *keys)
 
+    def keys(self, *keys, pause=0.3):
+        """Presses keys one at a time, leaving menus and dialogs the time to open between them."""
+        for key in keys:
+            self.key(key)
+            time.sleep(pause)
+
     # --- output ---
 
     def screenshot(self):
@@ -404,6 +477,18 @@ class MainWindow:
     def click_quit(self):
         self.click(434, 488, 94, 33)
 
+    def click_issuer_button(self, issuer):
+        self.click(608, ROW_TOP[DISPLAY_ROW[issuer]] - 4, 65, 25)
+
+    def menu(self, *keys):
+        """Opens the "&Fichier" menu from the keyboard and presses the keys that follow in it."""
+        self.session.focus(self.id)
+        self.session.keys("alt+f", *keys)
+
+    def centre(self):
+        x, y, width, height = self.session.geometry(self.id)
+        return x + width / 2, y + height / 2
+
     def label_lime_share(self, shot, issuer):
         """Share of lime pixels in the last 8 x 10 pixels of the issuer's label (right-aligned at x = 81)."""
         x, y = self.origin()
@@ -418,20 +503,32 @@ class MainWindow:
 
 
 class SavePrompt:
-    """The "Sauvegarder ?" prompt, 271 x 115, with its three answers."""
+    """The "Sauvegarder ?" prompt with its three answers; 271 x 115 is its outer size, with the frame."""
 
-    SIZE = (271, 115)
+    OUTER_SIZE = (271, 115)
     ANSWERS = {"Oui": 16, "Non": 99, "Annuler": 182}
 
     def __init__(self, session, timeout=10):
         self.session = session
-        self.id = session.wait_window(r"^Sauvegarder \?$", timeout=timeout, size=self.SIZE,
-                                      what='the "Sauvegarder ?" prompt (271 x 115)')
+        self.id = session.wait_window(r"^Sauvegarder \?$", timeout=timeout,
+                                      what='the "Sauvegarder ?" prompt')
 
     def answer(self, caption):
         x, y, _, _ = self.session.geometry(self.id)
         self.session.click(x + self.ANSWERS[caption] + 32, y + 47 + 12)
         self.session.wait_gone(self.id, what='the "Sauvegarder ?" prompt to close after "&%s"' % caption)
+
+
+SAVE_DIALOG = "^(Enregistrer sous|Save As)$"
+
+
+def save_through_dialog(session, path):
+    """Types a path into the save dialog and confirms it with Return."""
+    dialog = session.wait_window(SAVE_DIALOG, what="the save dialog")
+    session.focus(dialog)
+    session.type(path)
+    session.key("Return")
+    session.wait_gone(dialog, what="the save dialog to close after Return")
 
 
 class XConnection:
@@ -485,6 +582,186 @@ class XConnection:
         self.sock.sendall(struct.pack("<BxH", 43, 1))
         self._reply()
         self.sock.close()
+
+
+class Cups:
+    """A private CUPS server on a port of its own, with a cups-pdf queue as the default printer.
+
+    The program and the session's commands reach it through CUPS_SERVER. cups-pdf writes its PDFs
+    into the session's folder (through a configuration named after this queue); the scheduler keeps
+    each job's document as the program sent it, which still has real text for pdftotext (cups-pdf's
+    own PDFs carry Type 3 fonts). The page log gives each finished job's number and title."""
+
+    BACKEND = "/usr/lib/cups/backend/cups-pdf"
+    PPD = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"
+    QUEUE = "numislot-pdf"
+
+    def __init__(self, session):
+        self.session = session
+        self.root = session.path("cups")
+        self.name = "numislot-e2e-%d" % os.getpid()
+        self.backend_config = "/etc/cups/cups-pdf-%s.conf" % self.name
+        self.cupsd = None
+
+    def start(self):
+        """Starts the server for the rest of the session; skips the test where it cannot run."""
+        require_root("printing through a private CUPS server")
+        require_tools("cupsd", "lpadmin", "lpstat", "pdfinfo", "pdftotext", "pdftoppm", self.BACKEND, self.PPD)
+        # The filters run as lp and must reach the spool through the session's folder.
+        os.chmod(self.session.tmp, 0o711)
+        for name in ("etc", "spool", "cache", "state", "log", "out", "pdf-spool"):
+            os.makedirs(os.path.join(self.root, name), mode=0o755)
+        os.chmod(os.path.join(self.root, "pdf-spool"), 0o1777)
+        os.makedirs(os.path.join(self.root, "spool", "tmp"), mode=0o1777)
+        os.chmod(os.path.join(self.root, "spool", "tmp"), 0o1777)
+        port = _free_port()
+        with open(os.path.join(self.root, "cups-files.conf"), "w") as out:
+            out.write("ServerRoot {0}/etc\nRequestRoot {0}/spool\nTempDir {0}/spool/tmp\nCacheDir {0}/cache\n"
+                      "StateDir {0}/state\nErrorLog {0}/log/error_log\nAccessLog {0}/log/access_log\n"
+                      "PageLog {0}/log/page_log\n".format(self.root))
+        with open(os.path.join(self.root, "cupsd.conf"), "w") as out:
+            out.write("Listen 127.0.0.1:%d\nLogLevel info\nPageLogFormat %%j|%%{job-name}|\nBrowsing No\n"
+                      "WebInterface No\nDefaultAuthType None\nPreserveJobFiles Yes\n"
+                      "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                      "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n" % port)
+        with open(self.backend_config, "w") as out:
+            out.write("Out %s/out\nSpool %s/pdf-spool\n" % (self.root, self.root))
+        self.session.add_cleanup(self._stop)
+        self.session.extra_env["CUPS_SERVER"] = "127.0.0.1:%d" % port
+        log = open(os.path.join(self.root, "cupsd.out"), "wb")
+        self.cupsd = subprocess.Popen(["cupsd", "-f", "-c", os.path.join(self.root, "cupsd.conf"),
+                                       "-s", os.path.join(self.root, "cups-files.conf")],
+                                      stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                                      preexec_fn=_die_with_parent)
+        log.close()
+        wait_until(lambda: self.cupsd.poll() is None
+                   and "is running" in self.session.run("lpstat", "-r", check=False).stdout,
+                   15, lambda: "cupsd to answer (exit status %s)" % self.cupsd.poll())
+        self.session.run("lpadmin", "-p", self.QUEUE, "-E", "-v", "cups-pdf:/" + self.name, "-P", self.PPD,
+                         timeout=20)
+        self.session.run("lpadmin", "-d", self.QUEUE, timeout=20)
+        return self
+
+    def _stop(self):
+        _stop(self.cupsd, timeout=10)
+        try:
+            os.remove(self.backend_config)
+        except OSError:
+            pass
+
+    def jobs(self):
+        """(number, title) of every finished job, in the order they were sent."""
+        try:
+            with open(os.path.join(self.root, "log", "page_log"), encoding="utf-8", errors="replace") as log:
+                lines = log.read().splitlines()
+        except OSError:
+            return []
+        jobs = []
+        for line in lines:
+            number, _, rest = line.partition("|")
+            if number.isdigit() and rest.endswith("|"):
+                jobs.append((int(number), rest[:-1]))
+        return sorted(jobs)
+
+    def wait_jobs(self, count, timeout=30):
+        """The first `count` finished jobs once each has its PDF from cups-pdf."""
+        def done():
+            jobs = self.jobs()
+            return jobs if len(jobs) >= count and all(self.output(number) for number, _ in jobs) else None
+        return wait_until(done, timeout, lambda: "%d finished print jobs with their PDFs (have %s; lpstat: %s)"
+                          % (count, self.jobs(), self.session.run("lpstat", "-W", "all", "-o", check=False).stdout))
+
+    def document(self, job):
+        """The job's document as the program sent it."""
+        return os.path.join(self.root, "spool", "d%05d-001" % job)
+
+    def output(self, job):
+        """The PDF cups-pdf wrote for the job (its name derives from the title, so found by number)."""
+        found = [name for name in os.listdir(os.path.join(self.root, "out"))
+                 if re.search(r"job_%d\b" % job, name) and name.endswith(".pdf")]
+        return os.path.join(self.root, "out", found[0]) if found else None
+
+
+def pdf_pages(session, path):
+    """The page count, 0 while the file is not (yet) a whole PDF."""
+    match = re.search(r"^Pages:\s+(\d+)", session.run("pdfinfo", path, check=False).stdout, re.M)
+    return int(match.group(1)) if match else 0
+
+
+def pdf_text(session, path, page=None):
+    command = ["pdftotext", "-layout"]
+    if page is not None:
+        command += ["-f", str(page), "-l", str(page)]
+    return session.run(*command, path, "-", timeout=30).stdout
+
+
+def pdf_words(session, path, page=1):
+    """(word, xMin, yMin, xMax, yMax) in points from the page's top-left corner."""
+    out = session.run("pdftotext", "-bbox", "-f", str(page), "-l", str(page), path, "-", timeout=30).stdout
+    return [(html.unescape(m.group(5)), float(m.group(1)), float(m.group(2)), float(m.group(3)), float(m.group(4)))
+            for m in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>',
+                                 out)]
+
+
+def pdf_raster(session, path, page=1, dpi=72):
+    """One page rendered at `dpi` (72: a pixel per point), as a Screenshot."""
+    out = session.path("raster-%d" % next(_raster_numbers))
+    session.run("pdftoppm", "-r", str(dpi), "-f", str(page), "-l", str(page), "-singlefile", path, out, timeout=60)
+    with open(out + ".ppm", "rb") as ppm:
+        data = ppm.read()
+    match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
+    if not match:
+        fail("pdftoppm gave no PPM for " + path)
+    width, height = int(match.group(1)), int(match.group(2))
+    return Screenshot(data[match.end():], width, height)
+
+
+_raster_numbers = itertools.count()
+
+
+class Weston:
+    """A private Weston compositor: headless, or drawn in the session's X server (x11 backend), where
+    xdotool's keys reach it through its X window and `import` sees what it shows."""
+
+    def __init__(self, session, backend="headless"):
+        self.session = session
+        self.backend = backend
+        self.socket = "numislot-e2e-%d-%d" % (os.getpid(), next(_weston_numbers))
+        self.process = None
+
+    def start(self):
+        """Starts the compositor for the rest of the session; skips the test where it cannot run."""
+        require_tools("weston")
+        if not glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so"):
+            skip("Qt's Wayland platform plugin is missing (qt6-wayland)")
+        env = self.session.env()
+        # The kiosk shell has no panel to click by mistake and gives the keyboard to the window on top.
+        command = ["weston", "--backend=%s-backend.so" % self.backend, "--shell=kiosk-shell.so", "--use-pixman",
+                   "--idle-time=0", "--socket=" + self.socket]
+        if self.backend == "x11":
+            command += ["--width=1024", "--height=768"]
+        else:
+            env.pop("DISPLAY", None)
+        log = open(self.session.path("weston-%s.log" % self.socket), "wb")
+        self.process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, stdout=log,
+                                        stderr=subprocess.STDOUT, preexec_fn=_die_with_parent)
+        log.close()
+        self.session.add_cleanup(lambda: _stop(self.process))
+        socket_path = os.path.join(env["XDG_RUNTIME_DIR"], self.socket)
+        wait_until(lambda: self.process.poll() is None and os.path.exists(socket_path), 15,
+                   lambda: "weston to open its socket (exit status %s)" % self.process.poll())
+        return self
+
+    def x_window(self):
+        """Weston's own window in the X session (x11 backend); it is named by its class only."""
+        def find():
+            out = self.session.run("xdotool", "search", "--onlyvisible", "--class", "^Weston Compositor$",
+                                   check=False).stdout.split()
+            return int(out[0]) if out else None
+        return wait_until(find, 15, "Weston's window in the X session")
+
+
+_weston_numbers = itertools.count()
 
 
 def main(test):
