@@ -89,6 +89,7 @@ void TestFileCommands::makeForm(const QStringList& arguments)
 {
     m_form.reset();
     m_services.commandLine = arguments;
+    m_services.argumentReads = 0;
     m_form = std::make_unique<TForm1>(m_services);
     toolkit::setMainWindow(m_form.get());
     m_prompt = new TForm2(m_form.get());
@@ -339,16 +340,17 @@ void TestFileCommands::commandLine()
         paths.append(path(argument));
     makeForm(paths);
 
-    QTRY_COMPARE(m_form->state().ownedCount(), owned);
+    QTRY_COMPARE(m_services.argumentReads, 1);
+    QCOMPARE(m_form->state().ownedCount(), owned);
     QCOMPARE(m_services.messages.size(), failed ? 1 : 0);
     const bool loaded = !arguments.isEmpty() && !failed;
     QCOMPARE(m_form->windowTitle(),
              loaded ? u"Numislot par QVT : "_s + m_services.commandLine.constFirst() : u"Numislot par QVT"_s);
     QVERIFY(!m_form->state().isModified());
 
-    // The first activation runs once.
+    // Only the first activation reads the command line.
     m_form->FormActivate();
-    QCOMPARE(m_form->state().ownedCount(), owned);
+    QCOMPARE(m_services.argumentReads, 1);
 }
 
 QTEST_MAIN(TestFileCommands)

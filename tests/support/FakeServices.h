@@ -30,6 +30,8 @@ public:
     QList<int> exitStatuses;
     int beeps = 0;
     int printDialogs = 0;
+    // How often the program read its command line: a test waits for this, not for what it causes.
+    mutable int argumentReads = 0;
 
     std::optional<QString> runFileDialog(QWidget*, const numislot::toolkit::FileDialogRequest& request) override
     {
@@ -60,7 +62,11 @@ public:
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
     void deleteFile(const QString& path) override { deletedFiles.append(path); }
     void exitProcess(int status) override { exitStatuses.append(status); }
-    QStringList arguments() const override { return commandLine; }
+    QStringList arguments() const override
+    {
+        ++argumentReads;
+        return commandLine;
+    }
 
     bool exited() const { return !exitStatuses.isEmpty(); }
 };
