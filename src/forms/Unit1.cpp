@@ -229,9 +229,9 @@ void TForm1::buildTabOrder()
     std::vector<std::pair<int, QWidget*>> chain;
     for (int slot = 1; slot <= SlotCount; ++slot)
         chain.emplace_back(checkBoxTabOrder(slot), checkBox(slot));
-    chain.emplace_back(128, m_button1);
-    chain.emplace_back(129, m_button2);
-    chain.emplace_back(143, m_button3);
+    chain.emplace_back(QuitButtonTabOrder, m_button1);
+    chain.emplace_back(OpenButtonTabOrder, m_button2);
+    chain.emplace_back(GalleryButtonTabOrder, m_button3);
     for (int issuer = 0; issuer < IssuerCount; ++issuer)
         chain.emplace_back(issuerButtonTabOrder[issuers[issuer].buttonNumber - 1], m_issuerButtons[issuer]);
     std::sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -340,29 +340,28 @@ void TForm1::Savegarder1Click()
         m_state.markSaved();
 }
 
-void TForm1::OpenCommand()
+bool TForm1::settleChanges()
 {
-    if (!m_state.isModified()) {
-        if (m_open.execute(m_services, this))
-            LoadCollection();
-        return;
-    }
     switch (m_links.savePrompt->showModal()) {
     case toolkit::ResultOk:
-        // Save first: a cancelled or failed save keeps the collection on screen.
+        // A cancelled or failed save keeps the collection on screen.
         if (!m_save.execute(m_services, this) || !SaveCollection())
-            return;
+            return false;
         m_state.markSaved();
-        if (m_open.execute(m_services, this))
-            LoadCollection();
-        return;
+        return true;
     case toolkit::ResultAbort:
-        if (m_open.execute(m_services, this))
-            LoadCollection();
-        return;
+        return true;
     default:
-        return;
+        return false;
     }
+}
+
+void TForm1::OpenCommand()
+{
+    if (m_state.isModified() && !settleChanges())
+        return;
+    if (m_open.execute(m_services, this))
+        LoadCollection();
 }
 
 void TForm1::Charger1Click()
@@ -383,24 +382,12 @@ void TForm1::endProgram()
 
 void TForm1::QuitWithPrompt()
 {
-    if (!m_state.isModified()) {
-        endProgram();
-        return;
-    }
-    m_services.beep();
-    switch (m_links.savePrompt->showModal()) {
-    case toolkit::ResultOk:
-        if (!m_save.execute(m_services, this) || !SaveCollection())
+    if (m_state.isModified()) {
+        m_services.beep();
+        if (!settleChanges())
             return;
-        m_state.markSaved();
-        endProgram();
-        return;
-    case toolkit::ResultAbort:
-        endProgram();
-        return;
-    default:
-        return;
     }
+    endProgram();
 }
 
 void TForm1::Button1Click()
