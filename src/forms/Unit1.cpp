@@ -3,6 +3,7 @@
 #include "catalogue/Maker.h"
 #include "collection/CollectionFile.h"
 #include "collection/ReportFile.h"
+#include "forms/Controls.h"
 #include "forms/Geometry.h"
 #include "forms/ReportPrinting.h"
 #include "forms/Unit16.h"
@@ -44,27 +45,6 @@ using toolkit::qs;
 namespace {
 
 const QString CannotOpen = u"Impossible d'ouvrir le fichier"_s;
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const Rect& rect,
-                        const QString& hint = {})
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setGeometry(toQRect(rect));
-    button->setToolTip(hint);
-    return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setFont(parent->font());
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
 
 } // namespace
 
@@ -145,7 +125,7 @@ void TForm1::buildGrid(QWidget* client)
         m_issuerLabels[issuer] = label;
 
         auto* button = makeButton(client, u"BitBtn%1"_s.arg(info.buttonNumber), qs(info.name),
-                                  issuerButtonRect(issuer), qs(info.buttonHint));
+                                  toQRect(issuerButtonRect(issuer)), qs(info.buttonHint));
         connect(button, &QPushButton::clicked, this, [this, issuer] { issuerButtonClick(issuer); });
         m_issuerButtons[issuer] = button;
     }
@@ -173,11 +153,11 @@ void TForm1::buildControls(QWidget* client)
                           u"QGroupBox#GroupBox2::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; }"_s);
     // A style sheet drops the inherited font, so the box and its labels take the window's explicitly.
     status->setFont(toolkit::formFont());
-    m_label17 = makeLabel(status, u"Label17"_s, u"0"_s, 8, 14);
+    m_label17 = makeLabel(status, u"Label17"_s, u"0"_s, {8, 14});
     // Designed 29 x 13 and 31 x 13, widened where the font here needs it.
-    QLabel* total = makeLabel(status, u"Label16"_s, u" / 128"_s, 28, 14);
+    QLabel* total = makeLabel(status, u"Label16"_s, u" / 128"_s, {28, 14});
     total->resize(std::max(29, total->width()), 13);
-    QLabel* coins = makeLabel(status, u"Label18"_s, u"pièces"_s, 16, 30);
+    QLabel* coins = makeLabel(status, u"Label18"_s, u"pièces"_s, {16, 30});
     coins->resize(std::max(31, coins->width()), 13);
 
     m_button2 = makeButton(client, u"Button2"_s, u"&Ouvrir Collection"_s, {161, 488, 94, 33},
