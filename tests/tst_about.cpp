@@ -2,6 +2,7 @@
 #include "support/FakeServices.h"
 #include "toolkit/Environment.h"
 #include "toolkit/PictureCell.h"
+#include "support/TestMain.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -176,16 +177,7 @@ int main(int argc, char** argv)
 {
     toolkit::installFontSubstitutes();
     QApplication application(argc, argv);
-    int status = 0;
-    {
-        TestAboutLinks links;
-        status |= QTest::qExec(&links, argc, argv);
-    }
-    {
-        TestAboutClosing closing;
-        status |= QTest::qExec(&closing, argc, argv);
-    }
-    return status;
+    return runTestClasses<TestAboutLinks, TestAboutClosing>(argc, argv);
 }
 
 #include "tst_about.moc"

@@ -8,6 +8,8 @@
 #include "toolkit/Environment.h"
 #include "toolkit/FirstShow.h"
 #include "toolkit/PictureCell.h"
+#include "support/Files.h"
+#include "support/TestMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,26 +28,17 @@ using namespace numislot;
 
 namespace {
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 int pageCount(const QString& pdf)
 {
     static const QRegularExpression pages(u"Pages: +([0-9]+)"_s);
-    return pages.match(run(u"pdfinfo"_s, { pdf })).captured(1).toInt();
+    return pages.match(runCommand(u"pdfinfo"_s, { pdf })).captured(1).toInt();
 }
 
 // The first page of a PDF as pixels, at a resolution in dots per inch.
 QImage rendered(const QString& pdf, int dpi)
 {
     const QString base = pdf + u"-render"_s;
-    run(u"pdftoppm"_s, { u"-r"_s, QString::number(dpi), u"-png"_s, u"-singlefile"_s, pdf, base });
+    runCommand(u"pdftoppm"_s, { u"-r"_s, QString::number(dpi), u"-png"_s, u"-singlefile"_s, pdf, base });
     return QImage(base + u".png"_s).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -161,8 +154,8 @@ private Q_SLOTS:
         QCOMPARE(pageCount(print.files().at(0)), 1);
         QCOMPARE(pageCount(print.files().at(1)), 1);
 
-        const QString first = run(u"pdftotext"_s, { print.files().at(0), u"-"_s });
-        const QString second = run(u"pdftotext"_s, { print.files().at(1), u"-"_s });
+        const QString first = runCommand(u"pdftotext"_s, { print.files().at(0), u"-"_s });
+        const QString second = runCommand(u"pdftotext"_s, { print.files().at(1), u"-"_s });
         for (const QString& word : { u"Allemagne"_s, u"Grèce"_s, u"Irlande"_s, u"Page 1"_s })
             QVERIFY2(first.contains(word), qPrintable(word));
         for (const QString& word : { u"Italie"_s, u"Monaco"_s, u"Slovénie"_s, u"Vatican"_s, u"Page 2"_s })
@@ -314,7 +307,7 @@ private Q_SLOTS:
         const QString pdf = print.files().at(1);
 
         // The page label, at the foot, lies on the paper.
-        const QString boxes = run(u"pdftotext"_s, { u"-bbox"_s, pdf, u"-"_s });
+        const QString boxes = runCommand(u"pdftotext"_s, { u"-bbox"_s, pdf, u"-"_s });
         static const QRegularExpression pageWord(uR"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">Page<)re"_s);
         const QRegularExpressionMatch match = pageWord.match(boxes);
         QVERIFY2(match.hasMatch(), qPrintable(boxes.left(2000)));
@@ -351,16 +344,7 @@ int main(int argc, char** argv)
 {
     toolkit::installFontSubstitutes();
     QApplication application(argc, argv);
-    int status = 0;
-    {
-        TestCatalogueJobs jobs;
-        status |= QTest::qExec(&jobs, argc, argv);
-    }
-    {
-        TestCataloguePages pages;
-        status |= QTest::qExec(&pages, argc, argv);
-    }
-    return status;
+    return runTestClasses<TestCatalogueJobs, TestCataloguePages>(argc, argv);
 }
 
 #include "tst_catalogueprint.moc"

@@ -1,4 +1,5 @@
 #include "collection/CollectionFile.h"
+#include "support/Files.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -59,12 +60,6 @@ bool writeRaw(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readRaw(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 // A buffer that takes the first `limit` bytes and fails every write after them.
@@ -270,7 +265,7 @@ void TestCollectionFile::roundTrip()
     const QString file = path(u"round.eur"_s);
     QVERIFY(collection::writeCollectionFile(file, fromPattern(owned)));
     // On disk: exactly 128 bytes, '1' where owned and '0' for a coin not held.
-    QCOMPARE(readRaw(file), owned);
+    QCOMPARE(readFileBytes(file), owned);
     const auto read = collection::readCollectionFile(file);
     QVERIFY(read.has_value());
     QCOMPARE(pattern(*read), owned);
@@ -289,7 +284,7 @@ void TestCollectionFile::saveMakesANewFile()
     QCOMPARE(::fstat(reader.handle(), &before), 0);
 
     QVERIFY(collection::writeCollectionFile(file, fromPattern(newContent)));
-    QCOMPARE(readRaw(file), newContent);
+    QCOMPARE(readFileBytes(file), newContent);
     QCOMPARE(reader.readAll(), old);
     struct stat after = {};
     QCOMPARE(::stat(QFile::encodeName(file).constData(), &after), 0);
@@ -423,7 +418,7 @@ void TestCollectionFile::saveFailure()
         QVERIFY(!QFileInfo::exists(path(u"absent"_s)));
     if (kind == u"directory") {
         QVERIFY(QFileInfo(target).isDir());
-        QCOMPARE(readRaw(target + u"/inside"_s), oldContent);
+        QCOMPARE(readFileBytes(target + u"/inside"_s), oldContent);
     }
     // Nothing left behind beside the target either.
     QDir dir(m_dir->path());
@@ -447,7 +442,7 @@ void TestCollectionFile::saveIntoReadOnlyDirectory()
         m_dir->path(), [&] { return collection::writeCollectionFile(file, fromPattern(newContent)) ? 1 : 0; });
     QVERIFY2(status >= 0, "could not save as an ordinary user");
     QCOMPARE(status, 0);
-    QCOMPARE(readRaw(file), oldContent);
+    QCOMPARE(readFileBytes(file), oldContent);
 }
 
 void TestCollectionFile::saveOntoFullFileSystem()
@@ -476,7 +471,7 @@ void TestCollectionFile::saveOntoFullFileSystem()
     probe.remove();
 
     QVERIFY(!collection::writeCollectionFile(file, fromPattern(newContent)));
-    QCOMPARE(readRaw(file), oldContent);
+    QCOMPARE(readFileBytes(file), oldContent);
 }
 
 void TestCollectionFile::failingDevice_data()
@@ -544,7 +539,7 @@ void TestCollectionFile::killedDuringSaves()
         QVERIFY(WIFSIGNALED(status));
         killedInSave += inSave->load();
 
-        const QByteArray onDisk = readRaw(file);
+        const QByteArray onDisk = readFileBytes(file);
         QVERIFY2(onDisk == oldContent || onDisk == newContent,
             qPrintable(u"round %1: %2 bytes: %3"_s.arg(round).arg(onDisk.size()).arg(QString::fromLatin1(onDisk))));
         sawNew += onDisk == newContent;

@@ -5,6 +5,7 @@
 #include "support/FakeServices.h"
 #include "toolkit/PictureCell.h"
 #include "toolkit/Placement.h"
+#include "support/TestMain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -356,16 +357,7 @@ private:
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    int status = 0;
-    {
-        TestDetailWindowLayout test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestDetailWindowContent test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    return status;
+    return runTestClasses<TestDetailWindowLayout, TestDetailWindowContent>(argc, argv);
 }
 
 #include "tst_detailwindow.moc"

@@ -4,6 +4,7 @@
 #include "support/FakeServices.h"
 #include "support/ModalAnswer.h"
 #include "toolkit/Placement.h"
+#include "support/Files.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -21,12 +22,6 @@ using namespace numislot;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -122,7 +117,7 @@ void TestFileCommands::saveWritesTheBoxesAndNamesTheFile()
     expected[0] = '1';
     expected[33] = '1';
     expected[127] = '1';
-    QCOMPARE(readAll(path(u"mine.eur"_s)), expected);
+    QCOMPARE(readFileBytes(path(u"mine.eur"_s)), expected);
     QCOMPARE(m_form->windowTitle(), u"Numislot par QVT : "_s + path(u"mine.eur"_s));
     QVERIFY(!m_form->state().isModified());
     QCOMPARE(m_services.fileRequests.constFirst().mode, toolkit::FileDialogMode::Save);
@@ -197,7 +192,7 @@ void TestFileCommands::openAfterChanges()
     QCOMPARE(m_services.fileRequests.size(), dialogs.size());
     QCOMPARE(QFile::exists(path(u"saved.eur"_s)), saveWritten);
     if (saveWritten)
-        QCOMPARE(readAll(path(u"saved.eur"_s)).at(8), '1');
+        QCOMPARE(readFileBytes(path(u"saved.eur"_s)).at(8), '1');
     QCOMPARE(m_form->state().ownedCount(), loaded ? 128 : 1);
     QCOMPARE(m_form->state().isModified(), !loaded);
     QCOMPARE(m_services.beeps, 0);
@@ -283,7 +278,7 @@ void TestFileCommands::quitButton()
     QCOMPARE(m_services.exitStatuses, ends ? QList<int>{0} : QList<int>{});
     QCOMPARE(m_services.deletedFiles, ends ? QStringList{collection::reportFilePath()} : QStringList{});
     if (ends && !saveTo.isEmpty())
-        QCOMPARE(readAll(path(saveTo)).mid(99, 2), QByteArray("11"));
+        QCOMPARE(readFileBytes(path(saveTo)).mid(99, 2), QByteArray("11"));
     if (!ends)
         QVERIFY(m_form->state().isModified());
 }

@@ -4,6 +4,7 @@
 #include "forms/Unit7.h"
 #include "support/FakeServices.h"
 #include "toolkit/Placement.h"
+#include "support/TestMain.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -636,32 +637,7 @@ private slots:
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    int status = 0;
-    {
-        TestCellRule test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestGalleryGeometry test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestGalleryHints test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestGalleryShowing test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestPrintButtonAnchor test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestGalleryPrintButton test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    return status;
+    return runTestClasses<TestCellRule, TestGalleryGeometry, TestGalleryHints, TestGalleryShowing, TestPrintButtonAnchor, TestGalleryPrintButton>(argc, argv);
 }
 
 #include "tst_gallery.moc"

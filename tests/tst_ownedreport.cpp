@@ -1,5 +1,6 @@
 #include "collection/ReportFile.h"
 #include "printing/OwnedReport.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,12 +91,6 @@ Ownership complete()
     Ownership ownership;
     ownership.fill(true);
     return ownership;
-}
-
-QByteArray readRaw(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 } // namespace
@@ -228,9 +223,9 @@ void TestOwnedReport::writeTruncates()
     const QByteArray shorter = printing::ownedReport(Ownership {}, u"N"_s, u"0"_s);
     QVERIFY(longer.size() > shorter.size());
     QVERIFY(printing::writeOwnedReport(file, longer));
-    QCOMPARE(readRaw(file), longer);
+    QCOMPARE(readFileBytes(file), longer);
     QVERIFY(printing::writeOwnedReport(file, shorter));
-    QCOMPARE(readRaw(file), shorter);
+    QCOMPARE(readFileBytes(file), shorter);
 }
 
 void TestOwnedReport::unwritablePath_data()
