@@ -1,8 +1,8 @@
 #include "forms/Unit3.h"
 #include "support/FakeServices.h"
+#include "support/TestMain.h"
 #include "toolkit/Environment.h"
 #include "toolkit/PictureCell.h"
-#include "support/TestMain.h"
 
 #include <QApplication>
 #include <QDesktopServices>

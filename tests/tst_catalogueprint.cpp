@@ -5,11 +5,11 @@
 #include "forms/Unit6.h"
 #include "forms/Unit7.h"
 #include "support/FakeServices.h"
+#include "support/Files.h"
+#include "support/TestMain.h"
 #include "toolkit/Environment.h"
 #include "toolkit/FirstShow.h"
 #include "toolkit/PictureCell.h"
-#include "support/Files.h"
-#include "support/TestMain.h"
 
 #include <QAction>
 #include <QApplication>

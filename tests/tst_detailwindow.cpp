@@ -3,9 +3,10 @@
 #include "forms/Unit16.h"
 #include "forms/Unit4.h"
 #include "support/FakeServices.h"
+#include "support/ModalAnswer.h"
+#include "support/TestMain.h"
 #include "toolkit/PictureCell.h"
 #include "toolkit/Placement.h"
-#include "support/TestMain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -69,10 +70,9 @@ public:
     Seen open(int issuer)
     {
         Seen seen;
-        QPushButton* ok = detail->findChild<QPushButton*>(u"Button1"_s);
-        QTimer::singleShot(0, detail, [this, ok, &seen] {
+        clickInNextModal(u"Button1"_s, [this, &seen](QWidget* modal) {
             seen.visible = detail->isVisible();
-            seen.modal = QApplication::activeModalWidget() == detail;
+            seen.modal = modal == detail;
             seen.title = detail->windowTitle();
             seen.name = detail->objectName();
             seen.frame = detail->frameGeometry();
@@ -85,7 +85,6 @@ public:
                 seen.markers.append(label->autoFillBackground() ? label->palette().color(QPalette::Window)
                                                                 : QColor());
             }
-            QTest::mouseClick(ok, Qt::LeftButton);
         });
         QPushButton* button = main->findChild<QPushButton*>(u"BitBtn%1"_s.arg(catalogue::issuers[issuer].buttonNumber));
         QTest::mouseClick(button, Qt::LeftButton);

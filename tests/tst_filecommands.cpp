@@ -2,9 +2,9 @@
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "support/FakeServices.h"
+#include "support/Files.h"
 #include "support/ModalAnswer.h"
 #include "toolkit/Placement.h"
-#include "support/Files.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

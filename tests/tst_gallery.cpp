@@ -3,8 +3,8 @@
 #include "forms/Unit6.h"
 #include "forms/Unit7.h"
 #include "support/FakeServices.h"
-#include "toolkit/Placement.h"
 #include "support/TestMain.h"
+#include "toolkit/Placement.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
 // Decoding the embedded JPEG pictures, and what damaged data does to the decoder.
 
+#include "support/Inventory.h"
 #include "toolkit/JpegDecoder.h"
 #include "toolkit/Picture.h"
 #include "toolkit/PictureStream.h"
-#include "support/Inventory.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The embedded picture streams and the JPEG files inside them, checked against assets/inventory.csv.
 
+#include "support/Inventory.h"
 #include "toolkit/Picture.h"
 #include "toolkit/PictureStream.h"
-#include "support/Inventory.h"
 
 #include <QFile>
 #include <QTest>

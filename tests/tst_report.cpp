@@ -3,9 +3,9 @@
 #include "forms/ReportPrinting.h"
 #include "forms/Unit1.h"
 #include "support/FakeServices.h"
-#include "toolkit/Environment.h"
 #include "support/Files.h"
 #include "support/TestMain.h"
+#include "toolkit/Environment.h"
 
 #include <QAction>
 #include <QApplication>
