@@ -76,19 +76,6 @@ private Q_SLOTS:
         QVERIFY(form.isVisible());
     }
 
-    void mailSubjectReachesTheMailProgram()
-    {
-        FakeServices services;
-        TForm3 form(services);
-        form.show();
-        QTest::mouseClick(form.findChild<QPushButton*>(u"Button2"_s), Qt::LeftButton);
-        QCOMPARE(services.openedUrls.size(), 1);
-        const QUrl mail = services.openedUrls.first();
-        QCOMPARE(mail.scheme(), u"mailto"_s);
-        QCOMPARE(mail.path(), form.findChild<QPushButton*>(u"Button2"_s)->text());
-        QCOMPARE(QUrlQuery(mail).queryItemValue(u"subject"_s, QUrl::FullyDecoded), u"Numislot (-_-)"_s);
-    }
-
 private:
     UrlRecorder m_desktop;
 };
