@@ -7,8 +7,8 @@
 
 namespace numislot {
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
-                        const QString& hint)
+QPushButton* makeButton(
+    QWidget* parent, const QString& name, const QString& caption, const QRect& geometry, const QString& hint)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -17,8 +17,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, QPoint topLeft,
-                  toolkit::FirstShow* firstShow)
+QLabel* makeLabel(
+    QWidget* parent, const QString& name, const QString& caption, QPoint topLeft, toolkit::FirstShow* firstShow)
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);

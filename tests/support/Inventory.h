@@ -30,8 +30,8 @@ inline QList<InventoryEntry> readInventory()
         const QStringList f = QString::fromUtf8(file.readLine().trimmed()).split(u',');
         if (f.size() != 11)
             return {};
-        entries.append({f[0], f[1], f[2], QSize(f[3].toInt(), f[4].toInt()), f[5], f[6], f[7].toInt(), f[8].toInt(),
-                        f[9] == u"yes", f[10] == u"yes"});
+        entries.append({ f[0], f[1], f[2], QSize(f[3].toInt(), f[4].toInt()), f[5], f[6], f[7].toInt(), f[8].toInt(),
+            f[9] == u"yes", f[10] == u"yes" });
     }
     return entries;
 }

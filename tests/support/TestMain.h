@@ -5,15 +5,13 @@
 
 #include <QTest>
 
-template <typename Test>
-int runTestClass(int argc, char** argv)
+template <typename Test> int runTestClass(int argc, char** argv)
 {
     Test test;
     return QTest::qExec(&test, argc, argv);
 }
 
-template <typename... Tests>
-int runTestClasses(int argc, char** argv)
+template <typename... Tests> int runTestClasses(int argc, char** argv)
 {
     int status = 0;
     ((status |= runTestClass<Tests>(argc, argv)), ...);
