@@ -1,8 +1,6 @@
 # Install rules, desktop integration and the Debian package.
 include(GNUInstallDirs)
 
-# One id for the desktop entry, the MIME package, the metainfo and the icon.
-set(NUMISLOT_APP_ID org.example.Numislot)
 set(NUMISLOT_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR}/../packaging)
 cmake_path(NORMAL_PATH NUMISLOT_PACKAGING_DIR)
 

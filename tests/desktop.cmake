@@ -7,13 +7,13 @@ set(NUMISLOT_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
 
 if(NUMISLOT_DESKTOP_FILE_VALIDATE)
     add_test(NAME desktop_entry_valid
-             COMMAND ${NUMISLOT_DESKTOP_FILE_VALIDATE} ${NUMISLOT_PACKAGING}/org.example.Numislot.desktop)
+             COMMAND ${NUMISLOT_DESKTOP_FILE_VALIDATE} ${NUMISLOT_PACKAGING}/${NUMISLOT_APP_ID}.desktop)
     # desktop-file-validate reports some faults as hints and still exits 0.
     set_tests_properties(desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION "error|warning")
 endif()
 if(NUMISLOT_APPSTREAMCLI)
     add_test(NAME metainfo_valid
-             COMMAND ${NUMISLOT_APPSTREAMCLI} validate --no-net ${NUMISLOT_PACKAGING}/org.example.Numislot.metainfo.xml)
+             COMMAND ${NUMISLOT_APPSTREAMCLI} validate --no-net ${NUMISLOT_PACKAGING}/${NUMISLOT_APP_ID}.metainfo.xml)
 endif()
 
 if(NUMISLOT_PYTHON3)

@@ -1,5 +1,6 @@
 #include "forms/Unit3.h"
 #include "support/FakeServices.h"
+#include "support/TestMain.h"
 #include "toolkit/Environment.h"
 #include "toolkit/PictureCell.h"
 
@@ -73,19 +74,6 @@ private Q_SLOTS:
         QTest::mouseClick(push, Qt::LeftButton);
         QCOMPARE(m_desktop.urls.size(), 2);
         QVERIFY(form.isVisible());
-    }
-
-    void mailSubjectReachesTheMailProgram()
-    {
-        FakeServices services;
-        TForm3 form(services);
-        form.show();
-        QTest::mouseClick(form.findChild<QPushButton*>(u"Button2"_s), Qt::LeftButton);
-        QCOMPARE(services.openedUrls.size(), 1);
-        const QUrl mail = services.openedUrls.first();
-        QCOMPARE(mail.scheme(), u"mailto"_s);
-        QCOMPARE(mail.path(), form.findChild<QPushButton*>(u"Button2"_s)->text());
-        QCOMPARE(QUrlQuery(mail).queryItemValue(u"subject"_s, QUrl::FullyDecoded), u"Numislot (-_-)"_s);
     }
 
 private:
@@ -176,16 +164,7 @@ int main(int argc, char** argv)
 {
     toolkit::installFontSubstitutes();
     QApplication application(argc, argv);
-    int status = 0;
-    {
-        TestAboutLinks links;
-        status |= QTest::qExec(&links, argc, argv);
-    }
-    {
-        TestAboutClosing closing;
-        status |= QTest::qExec(&closing, argc, argv);
-    }
-    return status;
+    return runTestClasses<TestAboutLinks, TestAboutClosing>(argc, argv);
 }
 
 #include "tst_about.moc"

@@ -27,11 +27,7 @@ private slots:
     void everySlotRoundTrips();
     void coinHints_data();
     void coinHints();
-    void gridGeometry_data();
-    void gridGeometry();
     void gridHasNoOverlapAndTabOrderIsAPermutation();
-    void issuerControls_data();
-    void issuerControls();
     void displayRowsAreAlphabetical();
     void galleryCellRule_data();
     void galleryCellRule();
@@ -108,33 +104,6 @@ void TestCatalogue::coinHints()
     QCOMPARE(qs(coinHint(slot)), hint);
 }
 
-void TestCatalogue::gridGeometry_data()
-{
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("top");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("tabOrder");
-    QTest::newRow("slot 1, first box") << 1 << 112 << 77 << 17 << 0;
-    QTest::newRow("slot 128, Slovenie in row 14") << 128 << 560 << 427 << 17 << 119;
-    QTest::newRow("slot 113, Monaco in row 10") << 113 << 112 << 327 << 17 << 80;
-    QTest::newRow("slot 81, Pays-Bas below Monaco") << 81 << 112 << 352 << 17 << 88;
-    QTest::newRow("slot 105, Vatican in the last row") << 105 << 112 << 452 << 17 << 120;
-    QTest::newRow("slot 59, the taller box") << 59 << 240 << 252 << 18 << 58;
-    QTest::newRow("slot 97, San Marin in row 13") << 97 << 112 << 402 << 17 << 104;
-}
-
-void TestCatalogue::gridGeometry()
-{
-    QFETCH(int, slot);
-    QFETCH(int, left);
-    QFETCH(int, top);
-    QFETCH(int, height);
-    QFETCH(int, tabOrder);
-    QCOMPARE(checkBoxRect(slot), (Rect{left, top, 13, height}));
-    QCOMPARE(checkBoxTabOrder(slot), tabOrder);
-}
-
 void TestCatalogue::gridHasNoOverlapAndTabOrderIsAPermutation()
 {
     std::set<std::pair<int, int>> places;
@@ -147,37 +116,6 @@ void TestCatalogue::gridHasNoOverlapAndTabOrderIsAPermutation()
     QCOMPARE(int(orders.size()), SlotCount);
     QCOMPARE(*orders.begin(), 0);
     QCOMPARE(*orders.rbegin(), 127);
-}
-
-void TestCatalogue::issuerControls_data()
-{
-    QTest::addColumn<int>("issuer");
-    QTest::addColumn<int>("label");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("labelTop");
-    QTest::addColumn<int>("buttonTop");
-    QTest::addColumn<QString>("hint");
-    QTest::newRow("Allemagne") << 0 << 1 << 1 << 79 << 73 << u"Voir les €uros de l'Allemagne"_s;
-    QTest::newRow("Grece keeps its typo") << 6 << 7 << 7 << 229 << 223 << u"Voir les €uros de le Grèce"_s;
-    QTest::newRow("Pays-Bas in row 11") << 10 << 11 << 11 << 354 << 348 << u"Voir les €uros des Pays-Bas"_s;
-    QTest::newRow("Vatican in row 15, no hint") << Vatican << 14 << 14 << 454 << 448 << QString();
-    QTest::newRow("Monaco in row 10, label one lower") << Monaco << 15 << 15 << 330 << 323 << QString();
-    QTest::newRow("Slovenie in row 14, Label19") << Slovenia << 19 << 16 << 429 << 423 << QString();
-}
-
-void TestCatalogue::issuerControls()
-{
-    QFETCH(int, issuer);
-    QFETCH(int, label);
-    QFETCH(int, button);
-    QFETCH(int, labelTop);
-    QFETCH(int, buttonTop);
-    QFETCH(QString, hint);
-    QCOMPARE(issuers[issuer].labelNumber, label);
-    QCOMPARE(issuers[issuer].buttonNumber, button);
-    QCOMPARE(issuerLabelTop(issuer), labelTop);
-    QCOMPARE(issuerButtonRect(issuer), (Rect{608, buttonTop, 65, 25}));
-    QCOMPARE(qs(issuers[issuer].buttonHint), hint);
 }
 
 void TestCatalogue::displayRowsAreAlphabetical()
@@ -201,6 +139,7 @@ void TestCatalogue::galleryCellRule_data()
     QTest::newRow("Vatican 2 euro in cell 121") << 105 << 121;
     QTest::newRow("Vatican 1 cent in cell 128") << 112 << 128;
     QTest::newRow("Monaco keeps its number") << 113 << 113;
+    QTest::newRow("Monaco 1 cent keeps its number") << 120 << 120;
     QTest::newRow("Slovenie 2 euro in cell 105") << 121 << 105;
     QTest::newRow("Slovenie 1 cent in cell 112") << 128 << 112;
 }
@@ -211,6 +150,14 @@ void TestCatalogue::galleryCellRule()
     QFETCH(int, cell);
     QCOMPARE(galleryCellOfSlot(slot), cell);
     QCOMPARE(slotOfGalleryCell(cell), slot);
+
+    // Every coin in exactly one cell.
+    std::set<int> held;
+    for (int other = 1; other <= SlotCount; ++other)
+        held.insert(slotOfGalleryCell(other));
+    QCOMPARE(int(held.size()), SlotCount);
+    QCOMPARE(*held.begin(), 1);
+    QCOMPARE(*held.rbegin(), SlotCount);
 }
 
 void TestCatalogue::columnPicturesStandOnTheGrid()

@@ -5,6 +5,8 @@
 #include "forms/Unit6.h"
 #include "forms/Unit7.h"
 #include "support/FakeServices.h"
+#include "support/Files.h"
+#include "support/TestMain.h"
 #include "toolkit/Environment.h"
 #include "toolkit/FirstShow.h"
 #include "toolkit/PictureCell.h"
@@ -26,26 +28,17 @@ using namespace numislot;
 
 namespace {
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 int pageCount(const QString& pdf)
 {
     static const QRegularExpression pages(u"Pages: +([0-9]+)"_s);
-    return pages.match(run(u"pdfinfo"_s, { pdf })).captured(1).toInt();
+    return pages.match(runCommand(u"pdfinfo"_s, { pdf })).captured(1).toInt();
 }
 
 // The first page of a PDF as pixels, at a resolution in dots per inch.
 QImage rendered(const QString& pdf, int dpi)
 {
     const QString base = pdf + u"-render"_s;
-    run(u"pdftoppm"_s, { u"-r"_s, QString::number(dpi), u"-png"_s, u"-singlefile"_s, pdf, base });
+    runCommand(u"pdftoppm"_s, { u"-r"_s, QString::number(dpi), u"-png"_s, u"-singlefile"_s, pdf, base });
     return QImage(base + u".png"_s).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -103,7 +96,7 @@ public:
             for (int index = 0; index < pages.size(); ++index) {
                 const QString pattern = QDir(m_directory).filePath(u"job%1-page%d.pdf"_s.arg(m_jobs.size()));
                 const QString first = QString::number(index + 1);
-                run(u"pdfseparate"_s, { u"-f"_s, first, u"-l"_s, first, m_output, pattern });
+                runCommand(u"pdfseparate"_s, { u"-f"_s, first, u"-l"_s, first, m_output, pattern });
                 m_files.append(QString(pattern).replace(u"%d"_s, first));
             }
             QFile::remove(m_output);
@@ -167,8 +160,8 @@ private Q_SLOTS:
         QCOMPARE(print.jobs(), (QList<QList<int>> { { 1, 2 } }));
         QCOMPARE(print.jobPageCounts(), QList<int> { 2 });
 
-        const QString first = run(u"pdftotext"_s, { print.files().at(0), u"-"_s });
-        const QString second = run(u"pdftotext"_s, { print.files().at(1), u"-"_s });
+        const QString first = runCommand(u"pdftotext"_s, { print.files().at(0), u"-"_s });
+        const QString second = runCommand(u"pdftotext"_s, { print.files().at(1), u"-"_s });
         for (const QString& word : { u"Allemagne"_s, u"Grèce"_s, u"Irlande"_s, u"Page 1"_s })
             QVERIFY2(first.contains(word), qPrintable(word));
         for (const QString& word : { u"Italie"_s, u"Monaco"_s, u"Slovénie"_s, u"Vatican"_s, u"Page 2"_s })
@@ -320,7 +313,7 @@ private Q_SLOTS:
         const QString pdf = print.files().at(1);
 
         // The page label, at the foot, lies on the paper.
-        const QString boxes = run(u"pdftotext"_s, { u"-bbox"_s, pdf, u"-"_s });
+        const QString boxes = runCommand(u"pdftotext"_s, { u"-bbox"_s, pdf, u"-"_s });
         static const QRegularExpression pageWord(uR"re(yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">Page<)re"_s);
         const QRegularExpressionMatch match = pageWord.match(boxes);
         QVERIFY2(match.hasMatch(), qPrintable(boxes.left(2000)));
@@ -357,16 +350,7 @@ int main(int argc, char** argv)
 {
     toolkit::installFontSubstitutes();
     QApplication application(argc, argv);
-    int status = 0;
-    {
-        TestCatalogueJobs jobs;
-        status |= QTest::qExec(&jobs, argc, argv);
-    }
-    {
-        TestCataloguePages pages;
-        status |= QTest::qExec(&pages, argc, argv);
-    }
-    return status;
+    return runTestClasses<TestCatalogueJobs, TestCataloguePages>(argc, argv);
 }
 
 #include "tst_catalogueprint.moc"

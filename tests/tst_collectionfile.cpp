@@ -1,16 +1,22 @@
 #include "collection/CollectionFile.h"
+#include "support/Files.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <future>
+#include <new>
+#include <sys/mman.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -56,12 +62,6 @@ bool writeRaw(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-QByteArray readRaw(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 // A buffer that takes the first `limit` bytes and fails every write after them.
 class FailDevice : public QBuffer
 {
@@ -99,15 +99,32 @@ public:
             ::umount2(m_where.constData(), MNT_DETACH);
     }
     bool mounted() const { return m_mounted; }
-    bool remountReadOnly()
-    {
-        return ::mount("numislot-test", m_where.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
 
 private:
     QByteArray m_where;
     bool m_mounted = false;
 };
+
+// Runs `body` in a child process that is an ordinary user when the test runs as root (root opens and
+// creates files whatever their modes). The child's exit status, or -1 when it could not run as asked.
+int statusAsOrdinaryUser(const QString& dir, const std::function<int()>& body)
+{
+    const bool root = ::geteuid() == 0;
+    if (root && ::chmod(QFile::encodeName(dir).constData(), 0755) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child < 0)
+        return -1;
+    if (child == 0) {
+        if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(100);
+        ::_exit(body());
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 100)
+        return -1;
+    return WEXITSTATUS(status);
+}
 
 const QByteArray oldContent = repeated("10", 128);
 const QByteArray newContent = repeated("0111", 128);
@@ -129,7 +146,7 @@ private slots:
 
     void roundTrip_data();
     void roundTrip();
-    void saveReplacesLongerFile();
+    void saveMakesANewFile();
 
     void notRegularFile_data();
     void notRegularFile();
@@ -248,18 +265,30 @@ void TestCollectionFile::roundTrip()
     const QString file = path(u"round.eur"_s);
     QVERIFY(collection::writeCollectionFile(file, fromPattern(owned)));
     // On disk: exactly 128 bytes, '1' where owned and '0' for a coin not held.
-    QCOMPARE(readRaw(file), owned);
+    QCOMPARE(readFileBytes(file), owned);
     const auto read = collection::readCollectionFile(file);
     QVERIFY(read.has_value());
     QCOMPARE(pattern(*read), owned);
 }
 
-void TestCollectionFile::saveReplacesLongerFile()
+void TestCollectionFile::saveMakesANewFile()
 {
+    // A reader that opened the old, longer file before the save still reads it whole afterwards:
+    // the save wrote a new file and renamed it, it never truncated the old one in place.
     const QString file = path(u"long.eur"_s);
-    QVERIFY(writeRaw(file, QByteArray(4096, 'x')));
+    const QByteArray old(4096, 'x');
+    QVERIFY(writeRaw(file, old));
+    QFile reader(file);
+    QVERIFY(reader.open(QIODevice::ReadOnly));
+    struct stat before = {};
+    QCOMPARE(::fstat(reader.handle(), &before), 0);
+
     QVERIFY(collection::writeCollectionFile(file, fromPattern(newContent)));
-    QCOMPARE(readRaw(file), newContent);
+    QCOMPARE(readFileBytes(file), newContent);
+    QCOMPARE(reader.readAll(), old);
+    struct stat after = {};
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &after), 0);
+    QVERIFY(after.st_ino != before.st_ino);
 }
 
 void TestCollectionFile::notRegularFile_data()
@@ -355,29 +384,13 @@ void TestCollectionFile::permissions()
     QVERIFY(writeRaw(file, QByteArray(128, '1')));
     QCOMPARE(::chmod(QFile::encodeName(file).constData(), mode_t(mode)), 0);
 
-    if (::geteuid() != 0) {
-        const auto read = collection::readCollectionFile(file);
-        QCOMPARE(read.has_value(), readable);
-        if (read)
-            QCOMPARE(pattern(*read), QByteArray(128, '1'));
-        return;
-    }
-
     // Root reads every file, so the read runs in a child that has become an ordinary user.
-    QCOMPARE(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755), 0);
-    const pid_t child = ::fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-            ::_exit(3);
+    const int status = statusAsOrdinaryUser(m_dir->path(), [&] {
         const auto read = collection::readCollectionFile(file);
-        ::_exit(!read ? 0 : (*read == fromPattern(QByteArray(128, '1')) ? 1 : 2));
-    }
-    int status = 0;
-    QCOMPARE(::waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status));
-    QVERIFY2(WEXITSTATUS(status) != 3, "could not drop to an ordinary user");
-    QCOMPARE(WEXITSTATUS(status), readable ? 1 : 0);
+        return !read ? 0 : (*read == fromPattern(QByteArray(128, '1')) ? 1 : 2);
+    });
+    QVERIFY2(status >= 0, "could not read as an ordinary user");
+    QCOMPARE(status, readable ? 1 : 0);
 }
 
 void TestCollectionFile::saveFailure_data()
@@ -405,7 +418,7 @@ void TestCollectionFile::saveFailure()
         QVERIFY(!QFileInfo::exists(path(u"absent"_s)));
     if (kind == u"directory") {
         QVERIFY(QFileInfo(target).isDir());
-        QCOMPARE(readRaw(target + u"/inside"_s), oldContent);
+        QCOMPARE(readFileBytes(target + u"/inside"_s), oldContent);
     }
     // Nothing left behind beside the target either.
     QDir dir(m_dir->path());
@@ -415,27 +428,21 @@ void TestCollectionFile::saveFailure()
 
 void TestCollectionFile::saveIntoReadOnlyDirectory()
 {
+    // The file itself could be written over, but no new file can be made beside it: the save must
+    // fail rather than fall back to writing the old file in place.
     const QString dir = path(u"ro"_s);
     QVERIFY(QDir().mkdir(dir));
     const QString file = dir + u"/c.eur"_s;
-
-    if (::geteuid() != 0) {
-        QVERIFY(writeRaw(file, oldContent));
-        QCOMPARE(::chmod(QFile::encodeName(dir).constData(), 0555), 0);
-        const auto restore = qScopeGuard([&] { ::chmod(QFile::encodeName(dir).constData(), 0755); });
-        QVERIFY(!collection::writeCollectionFile(file, fromPattern(newContent)));
-        QCOMPARE(readRaw(file), oldContent);
-        return;
-    }
-
-    // Root writes into any directory whatever its mode, so it gets a file system mounted read-only.
-    ScratchMount scratch(dir, "size=1m,mode=0755");
-    if (!scratch.mounted())
-        QSKIP("running as root without the right to mount a tmpfs; a read-only directory cannot stop root");
     QVERIFY(writeRaw(file, oldContent));
-    QVERIFY(scratch.remountReadOnly());
-    QVERIFY(!collection::writeCollectionFile(file, fromPattern(newContent)));
-    QCOMPARE(readRaw(file), oldContent);
+    QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0666), 0);
+    QCOMPARE(::chmod(QFile::encodeName(dir).constData(), 0555), 0);
+    const auto restore = qScopeGuard([&] { ::chmod(QFile::encodeName(dir).constData(), 0755); });
+
+    const int status = statusAsOrdinaryUser(
+        m_dir->path(), [&] { return collection::writeCollectionFile(file, fromPattern(newContent)) ? 1 : 0; });
+    QVERIFY2(status >= 0, "could not save as an ordinary user");
+    QCOMPARE(status, 0);
+    QCOMPARE(readFileBytes(file), oldContent);
 }
 
 void TestCollectionFile::saveOntoFullFileSystem()
@@ -464,7 +471,7 @@ void TestCollectionFile::saveOntoFullFileSystem()
     probe.remove();
 
     QVERIFY(!collection::writeCollectionFile(file, fromPattern(newContent)));
-    QCOMPARE(readRaw(file), oldContent);
+    QCOMPARE(readFileBytes(file), oldContent);
 }
 
 void TestCollectionFile::failingDevice_data()
@@ -505,28 +512,40 @@ void TestCollectionFile::killedDuringSaves()
     const Ownership first = fromPattern(oldContent);
     const Ownership second = fromPattern(newContent);
 
+    // Shared with the saving child: set while it is inside a save, so each kill tells where it landed.
+    void* shared = ::mmap(nullptr, sizeof(std::atomic<int>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    QVERIFY(shared != MAP_FAILED);
+    const auto unmap = qScopeGuard([shared] { ::munmap(shared, sizeof(std::atomic<int>)); });
+    auto* inSave = new (shared) std::atomic<int>(0);
+
+    const int rounds = 60;
+    int killedInSave = 0;
     int sawNew = 0;
-    for (int round = 0; round < 60; ++round) {
+    for (int round = 0; round < rounds; ++round) {
+        inSave->store(0);
         const pid_t child = ::fork();
         QVERIFY(child >= 0);
         if (child == 0) {
-            for (;;) {
-                collection::writeCollectionFile(file, second);
-                collection::writeCollectionFile(file, first);
+            for (bool even = true;; even = !even) {
+                inSave->store(1);
+                collection::writeCollectionFile(file, even ? second : first);
+                inSave->store(0);
             }
         }
-        ::usleep(useconds_t(QRandomGenerator::global()->bounded(200, 20000)));
+        ::usleep(useconds_t(QRandomGenerator::global()->bounded(1000, 20000)));
         ::kill(child, SIGKILL);
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY(WIFSIGNALED(status));
+        killedInSave += inSave->load();
 
-        const QByteArray onDisk = readRaw(file);
+        const QByteArray onDisk = readFileBytes(file);
         QVERIFY2(onDisk == oldContent || onDisk == newContent,
             qPrintable(u"round %1: %2 bytes: %3"_s.arg(round).arg(onDisk.size()).arg(QString::fromLatin1(onDisk))));
         sawNew += onDisk == newContent;
     }
-    qInfo("the new contents were on disk after %d of 60 kills", sawNew);
+    qInfo("%d of %d kills landed inside a save; the new contents were on disk after %d", killedInSave, rounds, sawNew);
+    QVERIFY2(killedInSave >= rounds / 2, "too few kills landed inside a save to show anything");
 }
 
 QTEST_GUILESS_MAIN(TestCollectionFile)

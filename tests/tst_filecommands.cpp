@@ -2,6 +2,7 @@
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "support/FakeServices.h"
+#include "support/Files.h"
 #include "support/ModalAnswer.h"
 
 #include <QCheckBox>
@@ -20,12 +21,6 @@ using namespace numislot;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -90,6 +85,7 @@ void TestFileCommands::makeForm(const QStringList& arguments)
 {
     m_form.reset();
     m_services.commandLine = arguments;
+    m_services.argumentReads = 0;
     m_form = std::make_unique<TForm1>(m_services);
     m_prompt = new TForm2(m_form.get());
     FormLinks links;
@@ -121,7 +117,7 @@ void TestFileCommands::saveWritesTheBoxesAndNamesTheFile()
     expected[0] = '1';
     expected[33] = '1';
     expected[127] = '1';
-    QCOMPARE(readAll(path(u"mine.eur"_s)), expected);
+    QCOMPARE(readFileBytes(path(u"mine.eur"_s)), expected);
     QCOMPARE(m_form->windowTitle(), u"Numislot par QVT : "_s + path(u"mine.eur"_s));
     QVERIFY(!m_form->state().isModified());
     QCOMPARE(m_services.fileRequests.constFirst().mode, toolkit::FileDialogMode::Save);
@@ -195,7 +191,7 @@ void TestFileCommands::openAfterChanges()
     QCOMPARE(m_services.fileRequests.size(), dialogs.size());
     QCOMPARE(QFile::exists(path(u"saved.eur"_s)), saveWritten);
     if (saveWritten)
-        QCOMPARE(readAll(path(u"saved.eur"_s)).at(8), '1');
+        QCOMPARE(readFileBytes(path(u"saved.eur"_s)).at(8), '1');
     QCOMPARE(m_form->state().ownedCount(), loaded ? 128 : 1);
     QCOMPARE(m_form->state().isModified(), !loaded);
     QCOMPARE(m_services.beeps, 0);
@@ -281,7 +277,7 @@ void TestFileCommands::quitButton()
     QCOMPARE(m_services.exitStatuses, ends ? QList<int>{0} : QList<int>{});
     QCOMPARE(m_services.deletedFiles, ends ? QStringList{collection::reportFilePath()} : QStringList{});
     if (ends && !saveTo.isEmpty())
-        QCOMPARE(readAll(path(saveTo)).mid(99, 2), QByteArray("11"));
+        QCOMPARE(readFileBytes(path(saveTo)).mid(99, 2), QByteArray("11"));
     if (!ends)
         QVERIFY(m_form->state().isModified());
 }
@@ -338,16 +334,17 @@ void TestFileCommands::commandLine()
         paths.append(path(argument));
     makeForm(paths);
 
-    QTRY_COMPARE(m_form->state().ownedCount(), owned);
+    QTRY_COMPARE(m_services.argumentReads, 1);
+    QCOMPARE(m_form->state().ownedCount(), owned);
     QCOMPARE(m_services.messages.size(), failed ? 1 : 0);
     const bool loaded = !arguments.isEmpty() && !failed;
     QCOMPARE(m_form->windowTitle(),
              loaded ? u"Numislot par QVT : "_s + m_services.commandLine.constFirst() : u"Numislot par QVT"_s);
     QVERIFY(!m_form->state().isModified());
 
-    // The first activation runs once.
+    // Only the first activation reads the command line.
     m_form->FormActivate();
-    QCOMPARE(m_form->state().ownedCount(), owned);
+    QCOMPARE(m_services.argumentReads, 1);
 }
 
 // ".eur" goes only to a name that does not exist as it stands.
@@ -374,7 +371,7 @@ void TestFileCommands::defaultExtension()
         m_form->Charger1Click();
     QCOMPARE(m_services.messages, QStringList());
     QCOMPARE(m_form->windowTitle(), u"Numislot par QVT : "_s + path(used));
-    QCOMPARE(readAll(path(used)).size(), 128);
+    QCOMPARE(readFileBytes(path(used)).size(), 128);
 }
 
 QTEST_MAIN(TestFileCommands)

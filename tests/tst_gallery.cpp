@@ -3,6 +3,7 @@
 #include "forms/Unit6.h"
 #include "forms/Unit7.h"
 #include "support/FakeServices.h"
+#include "support/TestMain.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -36,46 +37,6 @@ QRect cellGeometry(const TForm16& gallery, int n)
 
 } // namespace
 
-// The cell-to-coin rule: Image<n> holds slot n except for the exchanged Slovénie and Vatican blocks.
-class TestCellRule : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void slotOfCell_data()
-    {
-        QTest::addColumn<int>("cell");
-        QTest::addColumn<int>("slot");
-        QTest::newRow("Allemagne 2 euro") << 1 << 1;
-        QTest::newRow("San Marin 1 cent") << 104 << 104;
-        QTest::newRow("Slovenie 2 euro") << 105 << 121;
-        QTest::newRow("Slovenie 1 cent") << 112 << 128;
-        QTest::newRow("Monaco 2 euro") << 113 << 113;
-        QTest::newRow("Monaco 1 cent") << 120 << 120;
-        QTest::newRow("Vatican 2 euro") << 121 << 105;
-        QTest::newRow("Vatican 1 cent") << 128 << 112;
-    }
-    void slotOfCell()
-    {
-        QFETCH(int, cell);
-        QFETCH(int, slot);
-        QCOMPARE(catalogue::slotOfGalleryCell(cell), slot);
-        QCOMPARE(catalogue::galleryCellOfSlot(slot), cell);
-    }
-
-    void everySlotHasExactlyOneCell()
-    {
-        QList<int> seen(catalogue::SlotCount + 1, 0);
-        for (int cell = 1; cell <= catalogue::SlotCount; ++cell) {
-            const int slot = catalogue::slotOfGalleryCell(cell);
-            QVERIFY(catalogue::isSlot(slot));
-            ++seen[slot];
-        }
-        for (int slot = 1; slot <= catalogue::SlotCount; ++slot)
-            QCOMPARE(seen[slot], 1);
-    }
-};
-
 // Where the gallery puts its cells, captions, separators and button.
 class TestGalleryGeometry : public QObject
 {
@@ -101,24 +62,6 @@ private slots:
         QVERIFY(m_gallery->verticalScrollBar()->hasTracking());
     }
 
-    void rowTops_data()
-    {
-        QTest::addColumn<int>("cell");
-        QTest::addColumn<int>("top");
-        const QList<std::pair<int, int>> rows{{1, 8},      {9, 129},    {17, 253},   {25, 374},
-                                              {33, 503},   {41, 629},   {49, 750},   {57, 871},
-                                              {65, 992},   {73, 1113},  {113, 1234}, {81, 1349},
-                                              {89, 1470},  {97, 1595},  {105, 1721}, {121, 1827}};
-        for (const auto& [cell, top] : rows)
-            QTest::addRow("Image%d", cell) << cell << top;
-    }
-    void rowTops()
-    {
-        QFETCH(int, cell);
-        QFETCH(int, top);
-        QCOMPARE(cellGeometry(*m_gallery, cell).top(), top);
-    }
-
     void cells_data()
     {
         QTest::addColumn<int>("cell");
@@ -136,6 +79,8 @@ private slots:
         QTest::newRow("Vatican 2 euro") << 121 << QRect(8, 1827, 79, 81);
         QTest::newRow("Vatican 2 cent") << 127 << QRect(486, 1838, 58, 59);
         QTest::newRow("Vatican 1 cent off column") << 128 << QRect(565, 1841, 52, 52);
+        QTest::newRow("Slovenie 2 euro off the grid") << 105 << QRect(17, 1721, 73, 74);
+        QTest::newRow("Slovenie 1 cent cut short") << 112 << QRect(552, 1737, 52, 48);
     }
     void cells()
     {
@@ -144,50 +89,34 @@ private slots:
         QCOMPARE(cellGeometry(*m_gallery, cell), geometry);
     }
 
-    void sloveniaRow_data()
+    // Each issuer's eight coins in one band, in display order down the gallery, each band right above
+    // its issuer's caption: a row at the wrong height would stand over another issuer's name.
+    void rowsStandAboveTheirCaptions()
     {
-        QTest::addColumn<int>("cell");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Image105 2 euro") << 105 << QRect(17, 1721, 73, 74);
-        QTest::newRow("Image106 1 euro") << 106 << QRect(112, 1723, 75, 76);
-        QTest::newRow("Image107 50 cent") << 107 << QRect(192, 1724, 74, 75);
-        QTest::newRow("Image108 20 cent") << 108 << QRect(274, 1726, 70, 71);
-        QTest::newRow("Image109 10 cent") << 109 << QRect(350, 1730, 62, 62);
-        QTest::newRow("Image110 5 cent") << 110 << QRect(412, 1727, 67, 68);
-        QTest::newRow("Image111 2 cent") << 111 << QRect(488, 1732, 58, 59);
-        QTest::newRow("Image112 1 cent") << 112 << QRect(552, 1737, 52, 48);
-    }
-    void sloveniaRow()
-    {
-        QFETCH(int, cell);
-        QFETCH(QRect, geometry);
-        QCOMPARE(cellGeometry(*m_gallery, cell), geometry);
-    }
+        m_gallery->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_gallery.get()));
+        const QList<QLabel*> labels = m_gallery->widget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        int previousCaptionBottom = -1;
+        for (int row = 0; row < catalogue::IssuerCount; ++row) {
+            const int issuer = catalogue::issuerAtRow(row);
+            QRect band;
+            for (int denomination = 0; denomination < catalogue::DenominationCount; ++denomination)
+                band |= cellGeometry(*m_gallery, catalogue::galleryCellOfSlot(catalogue::slotOf(issuer, denomination)));
+            QString name = QString::fromUtf8(catalogue::issuers[issuer].name.data());
+            if (name == u"San Marin")
+                name = u"Saint Marin"_s; // the gallery's own spelling
+            QVERIFY2(band.height() <= 82 && band.top() > previousCaptionBottom, qPrintable(name));
 
-    // Each of these loses its picture's bottom row.
-    void shortCells_data()
-    {
-        QTest::addColumn<int>("cell");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("Image18") << 18 << QSize(75, 76);
-        QTest::newRow("Image21") << 21 << QSize(62, 62);
-        QTest::newRow("Image37") << 37 << QSize(62, 62);
-        QTest::newRow("Image53") << 53 << QSize(62, 62);
-        QTest::newRow("Image57") << 57 << QSize(79, 80);
-        QTest::newRow("Image59") << 59 << QSize(74, 75);
-        QTest::newRow("Image61") << 61 << QSize(62, 62);
-        QTest::newRow("Image69") << 69 << QSize(62, 62);
-        QTest::newRow("Image89") << 89 << QSize(79, 80);
-        QTest::newRow("Image101") << 101 << QSize(62, 62);
-        QTest::newRow("Image104") << 104 << QSize(52, 52);
-        QTest::newRow("Image20 neighbour keeps its height") << 20 << QSize(70, 71);
-        QTest::newRow("Image90 neighbour keeps its height") << 90 << QSize(75, 76);
-    }
-    void shortCells()
-    {
-        QFETCH(int, cell);
-        QFETCH(QSize, size);
-        QCOMPARE(cellGeometry(*m_gallery, cell).size(), size);
+            const QLabel* caption = nullptr;
+            for (const QLabel* label : labels) {
+                if (label->y() > band.center().y() && (!caption || label->y() < caption->y()))
+                    caption = label;
+            }
+            QVERIFY2(caption, qPrintable(name));
+            QCOMPARE(caption->text(), name);
+            QVERIFY2(caption->y() - band.bottom() <= 8, qPrintable(name));
+            previousCaptionBottom = caption->geometry().bottom();
+        }
     }
 
     // Smaller coins line up on the middle line of their row; the 2 € cell is the row top.
@@ -345,12 +274,16 @@ private slots:
     {
         if (m_gallery->cellPicture(1).isNull())
             QSKIP("this build carries no embedded pictures");
+        // These were drawn one pixel short and lose their picture's bottom row; the Slovénie row has
+        // sizes of its own.
+        const QList<int> shortCells{18, 21, 37, 53, 57, 59, 61, 69, 89, 101, 104};
         for (int cell = 1; cell <= catalogue::SlotCount; ++cell) {
             const toolkit::Picture picture = m_gallery->cellPicture(cell);
             QVERIFY2(!picture.isNull(), qPrintable(u"Image%1"_s.arg(cell)));
-            const QSize cellSize = cellGeometry(*m_gallery, cell).size();
-            if (cell < 105 || cell > 112)
-                QCOMPARE(cellSize.width(), picture.size().width());
+            if (cell >= 105 && cell <= 112)
+                continue;
+            const QSize expected = picture.size() - QSize(0, shortCells.contains(cell) ? 1 : 0);
+            QVERIFY2(cellGeometry(*m_gallery, cell).size() == expected, qPrintable(u"Image%1"_s.arg(cell)));
         }
         QCOMPARE(m_gallery->cellPicture(18).size(), QSize(75, 77));
         QCOMPARE(m_gallery->cellPicture(105).size(), QSize(71, 70));
@@ -634,32 +567,7 @@ private slots:
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    int status = 0;
-    {
-        TestCellRule test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestGalleryGeometry test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestGalleryHints test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestGalleryShowing test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestPrintButtonAnchor test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        TestGalleryPrintButton test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    return status;
+    return runTestClasses<TestGalleryGeometry, TestGalleryHints, TestGalleryShowing, TestPrintButtonAnchor, TestGalleryPrintButton>(argc, argv);
 }
 
 #include "tst_gallery.moc"

@@ -1,5 +1,6 @@
 // Decoding the embedded JPEG pictures, and what damaged data does to the decoder.
 
+#include "support/Inventory.h"
 #include "toolkit/JpegDecoder.h"
 #include "toolkit/Picture.h"
 #include "toolkit/PictureStream.h"
@@ -18,30 +19,6 @@ using numislot::toolkit::parsePictureStream;
 using numislot::toolkit::Picture;
 
 namespace {
-
-struct InventoryEntry
-{
-    QString window, cell, file;
-    QSize size;
-    QString frame;
-    int adobeTransform = -1;
-};
-
-QList<InventoryEntry> readInventory()
-{
-    QFile file(QString::fromUtf8(NUMISLOT_INVENTORY));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QList<InventoryEntry> entries;
-    file.readLine(); // column names
-    while (!file.atEnd()) {
-        const QStringList f = QString::fromUtf8(file.readLine().trimmed()).split(u',');
-        if (f.size() != 11)
-            return {};
-        entries.append({f[0], f[1], f[2], QSize(f[3].toInt(), f[4].toInt()), f[5], f[7].toInt()});
-    }
-    return entries;
-}
 
 QByteArray jpegOf(QStringView window, QStringView cell)
 {

@@ -1,5 +1,6 @@
 #include "collection/ReportFile.h"
 #include "printing/OwnedReport.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 using numislot::collection::Ownership;
@@ -89,12 +93,6 @@ Ownership complete()
     return ownership;
 }
 
-QByteArray readRaw(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 } // namespace
 
 class TestOwnedReport : public QObject
@@ -111,6 +109,7 @@ private slots:
     void writeTruncates();
     void unwritablePath_data();
     void unwritablePath();
+    void reportPath_data();
     void reportPath();
 };
 
@@ -224,9 +223,9 @@ void TestOwnedReport::writeTruncates()
     const QByteArray shorter = printing::ownedReport(Ownership {}, u"N"_s, u"0"_s);
     QVERIFY(longer.size() > shorter.size());
     QVERIFY(printing::writeOwnedReport(file, longer));
-    QCOMPARE(readRaw(file), longer);
+    QCOMPARE(readFileBytes(file), longer);
     QVERIFY(printing::writeOwnedReport(file, shorter));
-    QCOMPARE(readRaw(file), shorter);
+    QCOMPARE(readFileBytes(file), shorter);
 }
 
 void TestOwnedReport::unwritablePath_data()
@@ -249,22 +248,59 @@ void TestOwnedReport::unwritablePath()
     QVERIFY(QFileInfo(dir.filePath(u"folder"_s)).isDir());
 }
 
+void TestOwnedReport::reportPath_data()
+{
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<bool>("usedAsGiven");
+    QTest::newRow("private runtime directory") << u"private"_s << true;
+    QTest::newRow("world-writable runtime directory") << u"shared"_s << false;
+    QTest::newRow("runtime directory is a file") << u"file"_s << false;
+    QTest::newRow("no runtime directory") << QString() << false;
+}
+
+// Another user must never be able to plant or read the report: whatever the environment says, it goes
+// to a directory of the user's own that nobody else can enter, never straight into the temp directory.
 void TestOwnedReport::reportPath()
 {
-    QTemporaryDir runtime;
-    QVERIFY(runtime.isValid());
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    QFETCH(QString, runtime);
+    QFETCH(bool, usedAsGiven);
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    const QString shared = scratch.filePath(u"tmp"_s);
+    QVERIFY(QDir().mkdir(shared));
+    QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    QVERIFY(QDir().mkdir(scratch.filePath(u"private"_s)));
+    QVERIFY(QDir().mkdir(scratch.filePath(u"shared"_s)));
+    QCOMPARE(::chmod(QFile::encodeName(scratch.filePath(u"private"_s)).constData(), 0700), 0);
+    QCOMPARE(::chmod(QFile::encodeName(scratch.filePath(u"shared"_s)).constData(), 0777), 0);
+    QVERIFY(printing::writeOwnedReport(scratch.filePath(u"file"_s), bytes("x")));
+
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedTemp = qgetenv("TMPDIR");
     const auto restore = qScopeGuard([&] {
-        if (saved.isNull())
-            qunsetenv("XDG_RUNTIME_DIR");
-        else
-            qputenv("XDG_RUNTIME_DIR", saved);
+        for (const auto& [name, value] : { std::pair { "XDG_RUNTIME_DIR", savedRuntime }, { "TMPDIR", savedTemp } }) {
+            if (value.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
     });
-    QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    qputenv("TMPDIR", QFile::encodeName(shared));
+    if (runtime.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(scratch.filePath(runtime)));
 
     const QString report = numislot::collection::reportFilePath();
-    QCOMPARE(report, QDir(runtime.path()).filePath(u"NumislotImprim.txt"_s));
+    if (usedAsGiven)
+        QCOMPARE(report, QDir(scratch.filePath(runtime)).filePath(u"NumislotImprim.txt"_s));
+    if (report.isEmpty())
+        return; // no trusted place at all: the report is not written
+    QCOMPARE(QFileInfo(report).fileName(), u"NumislotImprim.txt"_s);
+    struct stat folder = {};
+    QCOMPARE(::stat(QFile::encodeName(QFileInfo(report).path()).constData(), &folder), 0);
+    QCOMPARE(folder.st_uid, ::geteuid());
+    QVERIFY2((folder.st_mode & 0077) == 0, qPrintable(QFileInfo(report).path()));
     QVERIFY(printing::writeOwnedReport(report, bytes("x")));
 }
 

@@ -49,10 +49,14 @@ void createForms(toolkit::Services& services)
 
 void destroyForms()
 {
-    // Top-level windows without a parent first; the dialogs go with Form1.
+    // Each by name, so the order does not hang on which of them Form1 owns.
     delete Form16;
     delete Form6;
+    delete Form5;
+    delete Form4;
+    delete Form3;
     delete Form7;
+    delete Form2;
     delete Form1;
     Form1 = nullptr;
     Form2 = nullptr;
@@ -87,7 +91,7 @@ int runApplication(int& argc, char** argv, toolkit::Services& services)
     application.setServices(&services);
     services.setApplicationTitle(toolkit::qs(catalogue::ApplicationTitle));
     // Lets the desktop match the windows to the installed entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Numislot"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(NUMISLOT_APP_ID));
     toolkit::installFrenchTranslations(application);
     // Every window's default; it also spares loading a second font for the text box's empty document.
     QApplication::setFont(toolkit::formFont());

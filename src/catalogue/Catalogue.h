@@ -148,6 +148,11 @@ inline constexpr std::array<Rect, DenominationCount> columnPictureRects{{
     {554, 23, 42, 42},
 }};
 
+// Tab orders of the main window's three command buttons.
+inline constexpr int QuitButtonTabOrder = 128;
+inline constexpr int OpenButtonTabOrder = 129;
+inline constexpr int GalleryButtonTabOrder = 143;
+
 // Tab orders of BitBtn1..BitBtn16: the twelve first follow "&Ouvrir Collection", then "&Les €uros"
 // (143) and the group box "Etat" (148) sit between the last four.
 inline constexpr std::array<int, IssuerCount> issuerButtonTabOrder{131, 132, 133, 134, 135, 136, 137, 138,

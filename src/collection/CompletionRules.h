@@ -41,7 +41,6 @@ public:
 
     std::int32_t ownedCount() const { return m_ownedCount; }
     bool isModified() const { return m_savedFlag == 0; }
-    std::uint8_t savedFlag() const { return m_savedFlag; }
 
 private:
     std::int32_t m_ownedCount = 0;

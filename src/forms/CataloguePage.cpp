@@ -1,5 +1,6 @@
 #include "forms/CataloguePage.h"
 
+#include "forms/Controls.h"
 #include "forms/Geometry.h"
 #include "forms/Unit16.h"
 #include "toolkit/Colours.h"
@@ -48,15 +49,6 @@ protected:
     }
 };
 
-QLabel* makeLabel(QWidget* page, toolkit::FirstShow& firstShow, int number, const QString& text, int left, int top)
-{
-    auto* label = new QLabel(text, page);
-    label->setObjectName(u"Label%1"_s.arg(number));
-    label->move(left, top);
-    firstShow.add([label] { label->adjustSize(); });
-    return label;
-}
-
 void drawCell(QPainter& painter, const toolkit::PictureCell& cell)
 {
     const QRect rect = cell.geometry();
@@ -99,8 +91,8 @@ void buildCataloguePage(QWidget* page, const printing::CataloguePage& layout)
             cell->setObjectName(u"Image%1"_s.arg(printing::boxNumber(info, denomination)));
             cell->setGeometry(toQRect(printing::boxRect(info, denomination)));
         }
-        makeLabel(page, *firstShow, info.labelNumber, toolkit::qs(catalogue::issuers[info.issuer].name), info.labelLeft,
-            info.labelTop);
+        makeLabel(page, u"Label%1"_s.arg(info.labelNumber), toolkit::qs(catalogue::issuers[info.issuer].name),
+                  {info.labelLeft, info.labelTop}, firstShow);
     }
     for (int index = 0; index < printing::SeparatorCount; ++index) {
         auto* separator = new PageSeparator(page);
@@ -108,8 +100,8 @@ void buildCataloguePage(QWidget* page, const printing::CataloguePage& layout)
         separator->setGeometry(layout.separatorLefts[index], layout.separatorTops[index], printing::SeparatorWidth,
             printing::SeparatorHeight);
     }
-    QLabel* pageLabel = makeLabel(page, *firstShow, layout.pageLabelNumber, toolkit::qs(layout.pageLabelText),
-        layout.pageLabelLeft, layout.pageLabelTop);
+    QLabel* pageLabel = makeLabel(page, u"Label%1"_s.arg(layout.pageLabelNumber), toolkit::qs(layout.pageLabelText),
+                                  {layout.pageLabelLeft, layout.pageLabelTop}, firstShow);
     pageLabel->setFont(toolkit::formFont(printing::PageLabelPixelHeight, true));
     // Its designed box, whatever its text measures.
     firstShow->add([pageLabel] { pageLabel->resize(printing::PageLabelWidth, printing::PageLabelHeight); });

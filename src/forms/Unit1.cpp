@@ -3,6 +3,7 @@
 #include "catalogue/Maker.h"
 #include "collection/CollectionFile.h"
 #include "collection/ReportFile.h"
+#include "forms/Controls.h"
 #include "forms/Geometry.h"
 #include "forms/ReportPrinting.h"
 #include "forms/Unit16.h"
@@ -44,28 +45,6 @@ using toolkit::qs;
 namespace {
 
 const QString CannotOpen = u"Impossible d'ouvrir le fichier"_s;
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const Rect& rect,
-                        const QString& hint = {})
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    // Return and Enter press the focused button, as Space does; the window has no default button.
-    button->setAutoDefault(true);
-    button->setGeometry(toQRect(rect));
-    button->setToolTip(hint);
-    return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setFont(parent->font());
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
 
 } // namespace
 
@@ -146,7 +125,7 @@ void TForm1::buildGrid(QWidget* client)
         m_issuerLabels[issuer] = label;
 
         auto* button = makeButton(client, u"BitBtn%1"_s.arg(info.buttonNumber), qs(info.name),
-                                  issuerButtonRect(issuer), qs(info.buttonHint));
+                                  toQRect(issuerButtonRect(issuer)), qs(info.buttonHint));
         connect(button, &QPushButton::clicked, this, [this, issuer] { issuerButtonClick(issuer); });
         m_issuerButtons[issuer] = button;
 
@@ -182,13 +161,13 @@ void TForm1::buildControls(QWidget* client)
                           u"QGroupBox#GroupBox2::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; }"_s);
     // A style sheet drops the inherited font, so the box and its labels take the window's explicitly.
     status->setFont(toolkit::formFont());
-    m_label17 = makeLabel(status, u"Label17"_s, u"0"_s, 8, 14);
+    m_label17 = makeLabel(status, u"Label17"_s, u"0"_s, {8, 14});
     // The box reads as one phrase; a change of its name is what a screen reader announces.
     m_accessibleNames.follow(status, [this] { return m_label17->text() + u" / 128 pièces"_s; });
     // Designed 29 x 13 and 31 x 13, widened where the font here needs it.
-    QLabel* total = makeLabel(status, u"Label16"_s, u" / 128"_s, 28, 14);
+    QLabel* total = makeLabel(status, u"Label16"_s, u" / 128"_s, {28, 14});
     total->resize(std::max(29, total->width()), 13);
-    QLabel* coins = makeLabel(status, u"Label18"_s, u"pièces"_s, 16, 30);
+    QLabel* coins = makeLabel(status, u"Label18"_s, u"pièces"_s, {16, 30});
     coins->resize(std::max(31, coins->width()), 13);
 
     m_button2 = makeButton(client, u"Button2"_s, u"&Ouvrir Collection"_s, {161, 488, 94, 33},
@@ -240,9 +219,9 @@ void TForm1::buildTabOrder()
     std::vector<std::pair<int, QWidget*>> chain;
     for (int slot = 1; slot <= SlotCount; ++slot)
         chain.emplace_back(checkBoxTabOrder(slot), checkBox(slot));
-    chain.emplace_back(128, m_button1);
-    chain.emplace_back(129, m_button2);
-    chain.emplace_back(143, m_button3);
+    chain.emplace_back(QuitButtonTabOrder, m_button1);
+    chain.emplace_back(OpenButtonTabOrder, m_button2);
+    chain.emplace_back(GalleryButtonTabOrder, m_button3);
     for (int issuer = 0; issuer < IssuerCount; ++issuer)
         chain.emplace_back(issuerButtonTabOrder[issuers[issuer].buttonNumber - 1], m_issuerButtons[issuer]);
     std::sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -374,29 +353,28 @@ void TForm1::Savegarder1Click()
         m_state.markSaved();
 }
 
-void TForm1::OpenCommand()
+bool TForm1::settleChanges()
 {
-    if (!m_state.isModified()) {
-        if (m_open.execute(m_services, this))
-            LoadCollection();
-        return;
-    }
     switch (m_links.savePrompt->showModal()) {
     case toolkit::ResultOk:
-        // Save first: a cancelled or failed save keeps the collection on screen.
+        // A cancelled or failed save keeps the collection on screen.
         if (!m_save.execute(m_services, this) || !SaveCollection())
-            return;
+            return false;
         m_state.markSaved();
-        if (m_open.execute(m_services, this))
-            LoadCollection();
-        return;
+        return true;
     case toolkit::ResultAbort:
-        if (m_open.execute(m_services, this))
-            LoadCollection();
-        return;
+        return true;
     default:
-        return;
+        return false;
     }
+}
+
+void TForm1::OpenCommand()
+{
+    if (m_state.isModified() && !settleChanges())
+        return;
+    if (m_open.execute(m_services, this))
+        LoadCollection();
 }
 
 void TForm1::Charger1Click()
@@ -417,24 +395,12 @@ void TForm1::endProgram()
 
 void TForm1::QuitWithPrompt()
 {
-    if (!m_state.isModified()) {
-        endProgram();
-        return;
-    }
-    m_services.beep();
-    switch (m_links.savePrompt->showModal()) {
-    case toolkit::ResultOk:
-        if (!m_save.execute(m_services, this) || !SaveCollection())
+    if (m_state.isModified()) {
+        m_services.beep();
+        if (!settleChanges())
             return;
-        m_state.markSaved();
-        endProgram();
-        return;
-    case toolkit::ResultAbort:
-        endProgram();
-        return;
-    default:
-        return;
     }
+    endProgram();
 }
 
 void TForm1::Button1Click()

@@ -63,7 +63,6 @@ public:
     const collection::CollectionState& state() const { return m_state; }
 
     toolkit::FileDialog& openDialog() { return m_open; }
-    toolkit::FileDialog& saveDialog() { return m_save; }
     QTextEdit* richEdit() const { return m_richEdit; }
 
     // The handler of every coin box (CheckBox1Click .. CheckBox128Click), run after each change of state.
@@ -103,6 +102,8 @@ private:
     void buildMenu();
     void buildTabOrder();
     void OpenCommand();
+    // Asks "Sauvegarder ?" about unsaved changes; true when the command may go on (saved or discarded).
+    bool settleChanges();
     void showCaptionFor(const QString& path);
     // An issuer's label and button in the colours of its last shown completion.
     void showMarks(int issuer, const QPalette& system);

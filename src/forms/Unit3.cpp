@@ -1,6 +1,7 @@
 #include "forms/Unit3.h"
 
 #include "catalogue/Maker.h"
+#include "forms/Controls.h"
 #include "toolkit/Environment.h"
 #include "toolkit/FirstShow.h"
 #include "toolkit/PictureCell.h"
@@ -16,28 +17,6 @@ using namespace Qt::StringLiterals;
 namespace numislot {
 
 using toolkit::qs;
-
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QRect geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
-}
-
-QLabel* makeLabel(QWidget* parent, toolkit::FirstShow& firstShow, const QString& name, const QString& caption,
-                  QPoint topLeft)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->move(topLeft);
-    firstShow.add([label] { label->adjustSize(); });
-    return label;
-}
-
-} // namespace
 
 TForm3::TForm3(toolkit::Services& services, QWidget* parent)
     : ModalForm(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -56,13 +35,13 @@ TForm3::TForm3(toolkit::Services& services, QWidget* parent)
 
     auto* firstShow = new toolkit::FirstShow(this);
     m_button1 = makeButton(this, u"Button1"_s, u"&OK"_s, { 66, 45, 153, 25 });
-    m_label3 = makeLabel(this, *firstShow, u"Label3"_s, u"Numislot, V 3.25.07 RC1"_s, { 55, 72 });
+    m_label3 = makeLabel(this, u"Label3"_s, u"Numislot, V 3.25.07 RC1"_s, { 55, 72 }, firstShow);
     m_label3->setFont(toolkit::formFont(11, true));
-    m_label1 = makeLabel(this, *firstShow, u"Label1"_s, u"Pour tout renseignements :"_s, { 80, 159 });
+    m_label1 = makeLabel(this, u"Label1"_s, u"Pour tout renseignements :"_s, { 80, 159 }, firstShow);
     m_button2 = makeButton(this, u"Button2"_s, qs(catalogue::ContactAddress), { 7, 175, 273, 34 });
     m_button3 = makeButton(this, u"Button3"_s, u"Forum Numislot"_s, { 7, 215, 273, 34 });
     for (QPushButton* button : { m_button2, m_button3 })
-        button->setFont(toolkit::arialFont(13, true));
+        button->setFont(toolkit::formFont(13, true, u"Arial"));
 
     // Enter presses the focused button; none answers Enter from elsewhere.
     for (QPushButton* button : { m_button1, m_button2, m_button3 }) {

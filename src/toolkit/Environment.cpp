@@ -27,22 +27,12 @@ void installFrenchTranslations(QCoreApplication& application)
         delete translator;
 }
 
-QFont formFont(int pixelHeight, bool bold)
+QFont formFont(int pixelHeight, bool bold, QStringView family)
 {
     // Every window asks for its font here, so the mapping holds wherever a window is built.
     static const bool substituted = (installFontSubstitutes(), true);
     Q_UNUSED(substituted);
-    QFont font(u"MS Sans Serif"_s);
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    return font;
-}
-
-QFont arialFont(int pixelHeight, bool bold)
-{
-    static const bool substituted = (installFontSubstitutes(), true);
-    Q_UNUSED(substituted);
-    QFont font(u"Arial"_s);
+    QFont font(family.toString());
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     return font;

@@ -13,8 +13,7 @@ void installFontSubstitutes();
 // Qt's own dialogs (file, print, message boxes) speak French like the rest of the program.
 void installFrenchTranslations(QCoreApplication& application);
 
-// "MS Sans Serif" at a pixel height, the font of every window.
-QFont formFont(int pixelHeight = 11, bool bold = false);
-QFont arialFont(int pixelHeight, bool bold);
+// "MS Sans Serif" at a pixel height, the font of every window, or another designed family.
+QFont formFont(int pixelHeight = 11, bool bold = false, QStringView family = u"MS Sans Serif");
 
 } // namespace numislot::toolkit

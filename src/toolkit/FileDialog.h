@@ -20,8 +20,6 @@ public:
     bool execute(Services& services, QWidget* parent);
 
     QString fileName() const { return m_fileName; }
-    QString filter() const { return m_request.filter; }
-    QString defaultExtension() const { return m_defaultExtension; }
 
 private:
     FileDialogRequest m_request;

@@ -32,6 +32,8 @@ public:
     int printDialogs = 0;
     // The window each print dialog was centred over.
     QList<QWidget*> printParents;
+    // How often the program read its command line: a test waits for this, not for what it causes.
+    mutable int argumentReads = 0;
 
     std::optional<QString> runFileDialog(QWidget*, const numislot::toolkit::FileDialogRequest& request) override
     {
@@ -63,7 +65,11 @@ public:
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
     void deleteFile(const QString& path) override { deletedFiles.append(path); }
     void exitProcess(int status) override { exitStatuses.append(status); }
-    QStringList arguments() const override { return commandLine; }
+    QStringList arguments() const override
+    {
+        ++argumentReads;
+        return commandLine;
+    }
 
     bool exited() const { return !exitStatuses.isEmpty(); }
 };

@@ -1,0 +1,37 @@
+#include "forms/Controls.h"
+
+#include "toolkit/FirstShow.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace numislot {
+
+QPushButton* makeButton(
+    QWidget* parent, const QString& name, const QString& caption, const QRect& geometry, const QString& hint)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    // Return and Enter press the focused button, as Space does; no window has a default button.
+    button->setAutoDefault(true);
+    button->setGeometry(geometry);
+    button->setToolTip(hint);
+    return button;
+}
+
+QLabel* makeLabel(
+    QWidget* parent, const QString& name, const QString& caption, QPoint topLeft, toolkit::FirstShow* firstShow)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    // Explicitly: a style sheet on the parent would drop the inherited font.
+    label->setFont(parent->font());
+    label->move(topLeft);
+    if (firstShow)
+        firstShow->add([label] { label->adjustSize(); });
+    else
+        label->adjustSize();
+    return label;
+}
+
+} // namespace numislot
