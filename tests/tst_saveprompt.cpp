@@ -49,7 +49,7 @@ int TestSavePrompt::runPrompt(const std::function<void(TForm2&)>& act)
 {
     QTimer::singleShot(0, m_prompt, [this, act] {
         QVERIFY(m_prompt->isVisible());
-        QApplication::setActiveWindow(m_prompt);
+        m_prompt->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_prompt));
         act(*m_prompt);
     });
