@@ -47,6 +47,16 @@ function(numislot_gzip file)
     execute_process(COMMAND ${NUMISLOT_GZIP} -9n -c ${NUMISLOT_DOC_BUILD_DIR}/${file}
                     OUTPUT_FILE ${NUMISLOT_DOC_BUILD_DIR}/${file}.gz COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
+# AppStream 1.0 (Debian 13) names the developer with <developer> and calls <developer_name>
+# deprecated; 0.16 (Debian 12) knows only <developer_name>. The metainfo follows the release's own.
+set(NUMISLOT_METAINFO_DEVELOPER "<developer id=\"org.example\">\n    <name>QVT</name>\n  </developer>")
+find_program(NUMISLOT_APPSTREAMCLI appstreamcli)
+if(NUMISLOT_APPSTREAMCLI)
+    execute_process(COMMAND ${NUMISLOT_APPSTREAMCLI} --version OUTPUT_VARIABLE appstream_version ERROR_QUIET)
+    if(appstream_version MATCHES "version: 0\\.")
+        set(NUMISLOT_METAINFO_DEVELOPER "<developer_name>QVT</developer_name>")
+    endif()
+endif()
 numislot_configure_text(${NUMISLOT_PACKAGING_DIR}/${NUMISLOT_APP_ID}.metainfo.xml.in ${NUMISLOT_APP_ID}.metainfo.xml)
 numislot_configure_text(${NUMISLOT_PACKAGING_DIR}/changelog.in changelog)
 numislot_configure_text(${PROJECT_SOURCE_DIR}/man/man1/numislot.1 man/man1/numislot.1)
