@@ -130,7 +130,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Libraries are found by dpkg-shlibdeps; the X11 platform plugin and the font the fixed layout is
 # measured with are loaded at run time, so they are named here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# Liberation 2 is fonts-liberation2 on Debian 12 and fonts-liberation from Debian 13 on.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation (>= 1:2) | fonts-liberation2")
 # Qt's own dialogs (file, print, message box buttons) read in French with these.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
