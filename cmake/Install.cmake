@@ -29,12 +29,15 @@ endif()
 if(NOT NUMISLOT_RELEASE_EPOCH MATCHES "^[0-9]+$")
     string(TIMESTAMP NUMISLOT_RELEASE_EPOCH "%s" UTC)
 endif()
-block(SCOPE_FOR VARIABLES PROPAGATE NUMISLOT_RELEASE_DATE NUMISLOT_RELEASE_DATE_RFC2822)
-    # string(TIMESTAMP) formats SOURCE_DATE_EPOCH instead of the current time when it is set.
-    set(ENV{SOURCE_DATE_EPOCH} ${NUMISLOT_RELEASE_EPOCH})
-    string(TIMESTAMP NUMISLOT_RELEASE_DATE "%Y-%m-%d" UTC)
-    string(TIMESTAMP NUMISLOT_RELEASE_DATE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
-endblock()
+# string(TIMESTAMP) formats SOURCE_DATE_EPOCH instead of the current time when it is set; the
+# variable is set only for these two calls unless the builder set it.
+set(epoch_from_builder "$ENV{SOURCE_DATE_EPOCH}")
+set(ENV{SOURCE_DATE_EPOCH} ${NUMISLOT_RELEASE_EPOCH})
+string(TIMESTAMP NUMISLOT_RELEASE_DATE "%Y-%m-%d" UTC)
+string(TIMESTAMP NUMISLOT_RELEASE_DATE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
+if(epoch_from_builder STREQUAL "")
+    unset(ENV{SOURCE_DATE_EPOCH})
+endif()
 
 # Versioned texts, and the gzip -9n copies that Debian wants of manual pages and changelogs (no
 # name or time in the header, so they are the same from one build to the next).
