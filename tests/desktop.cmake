@@ -11,10 +11,6 @@ if(NUMISLOT_DESKTOP_FILE_VALIDATE)
     # desktop-file-validate reports some faults as hints and still exits 0.
     set_tests_properties(desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION "error|warning")
 endif()
-if(NUMISLOT_APPSTREAMCLI)
-    add_test(NAME metainfo_valid
-             COMMAND ${NUMISLOT_APPSTREAMCLI} validate --no-net ${NUMISLOT_PACKAGING}/${NUMISLOT_APP_ID}.metainfo.xml)
-endif()
 
 if(NUMISLOT_PYTHON3)
     add_test(NAME install_tree

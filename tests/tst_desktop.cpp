@@ -183,7 +183,7 @@ void TestDesktop::enterPressesTheFocusedButton()
     QFETCH(int, key);
     QWidget* shown = window == u"Form1" ? static_cast<QWidget*>(Form1) : static_cast<QWidget*>(Form16);
     shown->show();
-    QApplication::setActiveWindow(shown);
+    shown->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(shown));
     auto* target = shown->findChild<QAbstractButton*>(button);
     QVERIFY(target);

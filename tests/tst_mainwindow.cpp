@@ -206,7 +206,7 @@ void TestMainWindow::menuItems()
 void TestMainWindow::tabWalksGridThenButtons()
 {
     m_form->show();
-    QApplication::setActiveWindow(m_form.get());
+    m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     m_form->checkBox(1)->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), m_form->checkBox(1));
@@ -246,7 +246,7 @@ void TestMainWindow::arrowsFollowTheTabChain()
     QFETCH(int, key);
     QFETCH(bool, forward);
     m_form->show();
-    QApplication::setActiveWindow(m_form.get());
+    m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     // Espagne's 50 cents: in the middle of the grid, with boxes all around it.
     QCheckBox* start = m_form->checkBox(catalogue::slotOf(3, 2));

@@ -1,14 +1,24 @@
 #include "toolkit/FirstShow.h"
 
 #include <QEvent>
+#include <QVariant>
 #include <QWidget>
 
 #include <utility>
 
 namespace numislot::toolkit {
 
+namespace {
+
+// The window keeps a pointer to its own FirstShow: a search among its children by type would need
+// run-time type information that a plain QObject subclass does not have.
+constexpr char firstShowProperty[] = "_numislot_firstShow";
+
+} // namespace
+
 FirstShow::FirstShow(QWidget* window) : QObject(window), m_window(window)
 {
+    window->setProperty(firstShowProperty, QVariant::fromValue(static_cast<QObject*>(this)));
     window->installEventFilter(this);
 }
 
@@ -23,7 +33,7 @@ void FirstShow::add(std::function<void()> work)
 
 void FirstShow::runFor(const QWidget& window)
 {
-    if (auto* first = window.findChild<FirstShow*>(QString(), Qt::FindDirectChildrenOnly))
+    if (auto* first = static_cast<FirstShow*>(window.property(firstShowProperty).value<QObject*>()))
         first->run();
 }
 

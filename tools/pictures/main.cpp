@@ -129,6 +129,15 @@ int main(int argc, char** argv)
     }
     if (!writeFile(assets.filePath(u"inventory.csv"_s), table))
         return 1;
+    // The pictures are the program's own work and go with it under its licence.
+    const QByteArray notice = "The pictures in this folder, their inventory (inventory.csv) and the icons are\n"
+                              "drawn by Numislot's picture generator, tools/pictures (build target\n"
+                              "numislot_assets), and are distributed under the same licence as the program.\n"
+                              "\n"
+                              "SPDX-FileCopyrightText: 2026 QVT\n"
+                              "SPDX-License-Identifier: GPL-3.0-or-later\n";
+    if (!writeFile(assets.filePath(u"README"_s), notice))
+        return 1;
 
     for (const int side : IconSizes) {
         const QString folder = u"icons/%1x%1"_s.arg(side);
