@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: a plain Qt Widgets program with one window holding as many controls as the
 // main window (128 check boxes, 19 labels, 19 buttons, two frames, eight picture places, a text box,
 // a menu bar), no pictures, no other window. Prints the clock when its first frame is painted and quits.

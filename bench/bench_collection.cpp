@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a collection that changes all 128 boxes of the main window, with every box handler and the
 // completion refresh running, as the Open command does it (the file dialog answered by a fake).
 
@@ -9,9 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-
 #include <cstdlib>
 
 using namespace Qt::StringLiterals;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding all 139 embedded pictures: the program's path (stream lookup, parse, decode into a QImage)
 // against plain libjpeg-turbo decoding the same JPEG bytes into a buffer of its own.
 
@@ -6,15 +7,12 @@
 
 #include <QFile>
 #include <QString>
-
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
+#include <jpeglib.h>
 #include <memory>
 #include <utility>
 #include <vector>
-
-#include <jpeglib.h>
 
 namespace {
 

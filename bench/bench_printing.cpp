@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each catalogue page and the owned-coins report printed to a PDF file at 1200 dpi, and the report's
 // other two steps on their own: writing its file and loading that into the hidden text box.
 // Run one benchmark per process (--benchmark_filter) to read its own peak memory.
@@ -14,8 +15,8 @@
 #include <QApplication>
 #include <QPrinter>
 #include <QStringDecoder>
-#include <QTextEdit>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <sys/resource.h>
@@ -62,7 +63,7 @@ void printPage(benchmark::State& state, int number)
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         configure(printer);
-        benchmark::DoNotOptimize(printCataloguePages(printer, {&page}));
+        benchmark::DoNotOptimize(printCataloguePages(printer, { &page }));
     }
     reportPeak(state);
 }

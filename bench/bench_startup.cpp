@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, as main() runs it, ending after the first frame of the main window:
 // the clock is printed for bench/run and the event loop quits. The hook lives only in this executable.
 
-#include "bench_startup_clock.h"
-
 #include "app/Forms.h"
+#include "bench_startup_clock.h"
 #include "forms/Unit1.h"
 #include "toolkit/Services.h"
 
@@ -14,7 +14,8 @@ namespace {
 // Runs inside the application's constructor, before any window exists.
 void watchForm1()
 {
-    numislot::bench::quitAfterFirstPaint(*QCoreApplication::instance(), [] { return static_cast<QObject*>(numislot::Form1); });
+    numislot::bench::quitAfterFirstPaint(
+        *QCoreApplication::instance(), [] { return static_cast<QObject*>(numislot::Form1); });
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Both start-up programs end the same way: once the watched window has received its first paint event
@@ -7,7 +8,6 @@
 #include <QEvent>
 #include <QMetaObject>
 #include <QObject>
-
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -18,7 +18,9 @@ namespace numislot::bench {
 class FirstPaintClock : public QObject
 {
 public:
-    FirstPaintClock(std::function<QObject*()> watched, QObject* parent) : QObject(parent), m_watched(std::move(watched))
+    FirstPaintClock(std::function<QObject*()> watched, QObject* parent)
+        : QObject(parent)
+        , m_watched(std::move(watched))
     {
     }
 
@@ -35,7 +37,7 @@ public:
 private:
     void finish()
     {
-        timespec now{};
+        timespec now {};
         clock_gettime(CLOCK_MONOTONIC, &now);
         std::printf("first-paint-ns %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
         std::fflush(stdout);

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 numislot_add_test(tst_catalogue tst_catalogue.cpp LIBS numislot_core)
 numislot_add_test(tst_completion tst_completion.cpp LIBS numislot_gui)
 numislot_add_test(tst_mainwindow tst_mainwindow.cpp LIBS numislot_gui)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Desktop integration: the data files validated as the desktop reads them, the install tree, and the
 # whole program driven from outside in a private X session.
 find_program(NUMISLOT_PYTHON3 python3)

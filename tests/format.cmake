@@ -1,7 +1,8 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The tree kept to .clang-format. Skipped where clang-format 14 is missing.
 find_program(NUMISLOT_CLANG_FORMAT NAMES clang-format-14 clang-format)
-# OFF until the whole tree has been formatted once; then the check runs with every ctest.
-option(NUMISLOT_CHECK_FORMAT "Fail the suite when a file drifts from .clang-format" OFF)
+# On by default: every ctest fails when a file drifts.
+option(NUMISLOT_CHECK_FORMAT "Fail the suite when a file drifts from .clang-format" ON)
 if(NUMISLOT_CLANG_FORMAT)
     add_test(NAME format_kept
              COMMAND ${PROJECT_SOURCE_DIR}/tools/check-format ${PROJECT_SOURCE_DIR} ${NUMISLOT_CLANG_FORMAT})

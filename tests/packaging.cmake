@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a distribution checks before taking the program: the package, the manual pages and the
 # metainfo as software centres read it.
 find_program(NUMISLOT_LINTIAN lintian)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The embedded pictures: streams, JPEG profiles, decoding, cells.
 foreach(_test tst_picturestream tst_jpegdecoder tst_picturecell)
     numislot_add_test(${_test} ${_test}.cpp LIBS numislot_toolkit)

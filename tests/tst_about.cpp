@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/Unit3.h"
 #include "support/FakeServices.h"
 #include "support/TestMain.h"

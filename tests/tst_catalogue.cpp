@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/Catalogue.h"
 #include "catalogue/Maker.h"
 
 #include <QStringEncoder>
 #include <QTest>
-
 #include <cstdlib>
 #include <set>
 
@@ -109,7 +109,7 @@ void TestCatalogue::gridHasNoOverlapAndTabOrderIsAPermutation()
     std::set<std::pair<int, int>> places;
     std::set<int> orders;
     for (int slot = 1; slot <= SlotCount; ++slot) {
-        places.insert({checkBoxRect(slot).left, checkBoxRect(slot).top});
+        places.insert({ checkBoxRect(slot).left, checkBoxRect(slot).top });
         orders.insert(checkBoxTabOrder(slot));
     }
     QCOMPARE(int(places.size()), SlotCount);
@@ -120,10 +120,9 @@ void TestCatalogue::gridHasNoOverlapAndTabOrderIsAPermutation()
 
 void TestCatalogue::displayRowsAreAlphabetical()
 {
-    const QStringList expected{u"Allemagne"_s, u"Autriche"_s, u"Belgique"_s, u"Espagne"_s,  u"Finlande"_s,
-                               u"France"_s,    u"Grèce"_s,    u"Irlande"_s,  u"Italie"_s,   u"Luxembourg"_s,
-                               u"Monaco"_s,    u"Pays-Bas"_s, u"Portugal"_s, u"San Marin"_s, u"Slovénie"_s,
-                               u"Vatican"_s};
+    const QStringList expected { u"Allemagne"_s, u"Autriche"_s, u"Belgique"_s, u"Espagne"_s, u"Finlande"_s, u"France"_s,
+        u"Grèce"_s, u"Irlande"_s, u"Italie"_s, u"Luxembourg"_s, u"Monaco"_s, u"Pays-Bas"_s, u"Portugal"_s,
+        u"San Marin"_s, u"Slovénie"_s, u"Vatican"_s };
     QStringList rows;
     for (int row = 0; row < IssuerCount; ++row)
         rows.append(qs(issuers[issuerAtRow(row)].name));
@@ -170,7 +169,7 @@ void TestCatalogue::columnPicturesStandOnTheGrid()
         for (int other = 0; other < DenominationCount; ++other) {
             if (other != denomination)
                 QVERIFY(std::abs(centre - denominations[denomination].gridLeft)
-                        < std::abs(centre - denominations[other].gridLeft));
+                    < std::abs(centre - denominations[other].gridLeft));
         }
     }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/Unit1.h"
 #include "support/FakeServices.h"
 #include "support/Palettes.h"
@@ -11,7 +12,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
-
 #include <memory>
 
 using namespace numislot;
@@ -193,7 +193,7 @@ void TestCompletion::marksReadOnADarkButtonFace()
     QCOMPARE(labelText(france.labelNumber), Black);
 
     const QColor face = darkPalette().color(QPalette::Button);
-    for (const auto& issuer : {france, allemagne}) {
+    for (const auto& issuer : { france, allemagne }) {
         QVERIFY(toolkit::contrastRatio(buttonText(issuer.buttonNumber), face) >= 4.5);
         QVERIFY(toolkit::contrastRatio(labelText(issuer.labelNumber), labelColour(issuer.labelNumber)) >= 4.5);
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owned count keeps the size its text needs at every count, however the count was reached: ticked one
 // by one, unticked, or set by a load that changes many boxes at once.
 
@@ -28,7 +29,7 @@ void TestCountSize::sizeFollowsTheTextBothWays()
     FakeServices services;
     numislot::TForm1 form(services);
     QLabel* label = count(form);
-    QList<QSize> upwards{label->size()};
+    QList<QSize> upwards { label->size() };
     for (int slot = 1; slot <= 128; ++slot) {
         form.checkBox(slot)->setChecked(true);
         QCOMPARE(label->text(), QString::number(slot));

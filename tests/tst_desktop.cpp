@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Forms.h"
 #include "forms/Unit1.h"
 #include "forms/Unit16.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/Catalogue.h"
 #include "forms/Unit1.h"
 #include "forms/Unit16.h"
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
 #include <memory>
 
 using namespace numislot;
@@ -48,7 +48,7 @@ public:
         gallery = std::make_unique<TForm16>();
         detail = new TForm4(main.get());
         detail->setGallery(gallery.get());
-        main->setLinks({.detail = detail, .gallery = gallery.get()});
+        main->setLinks({ .detail = detail, .gallery = gallery.get() });
     }
     ~Program()
     {
@@ -79,8 +79,7 @@ public:
                 seen.pictureSizes.append(cell->picture().size());
                 seen.images.append(cell->picture().image());
                 const auto* label = detail->findChild<QLabel*>(u"Label%1"_s.arg(k));
-                seen.markers.append(label->autoFillBackground() ? label->palette().color(QPalette::Window)
-                                                                : QColor());
+                seen.markers.append(label->autoFillBackground() ? label->palette().color(QPalette::Window) : QColor());
             }
         });
         QPushButton* button = main->findChild<QPushButton*>(u"BitBtn%1"_s.arg(catalogue::issuers[issuer].buttonNumber));
@@ -177,8 +176,10 @@ private slots:
             const QLabel* caption = m_window->findChild<QLabel*>(u"Label%1"_s.arg(k));
             QVERIFY(cell && caption);
             const QRect area = cell->geometry();
-            QVERIFY2(area.left() > previousRight && area.width() >= 52 && area.height() >= 53, qPrintable(caption->text()));
-            QVERIFY(area.left() <= caption->geometry().center().x() && caption->geometry().center().x() <= area.right());
+            QVERIFY2(
+                area.left() > previousRight && area.width() >= 52 && area.height() >= 53, qPrintable(caption->text()));
+            QVERIFY(
+                area.left() <= caption->geometry().center().x() && caption->geometry().center().x() <= area.right());
             QVERIFY(area.bottom() < caption->y() && caption->y() - area.bottom() <= 20);
             QVERIFY(m_window->rect().contains(area));
             QVERIFY(cell->picture().isNull());
@@ -250,9 +251,9 @@ private slots:
     void markers_data()
     {
         QTest::addColumn<QList<int>>("owned");
-        QTest::newRow("none") << QList<int>{};
-        QTest::newRow("some") << QList<int>{0, 3, 7};
-        QTest::newRow("all") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+        QTest::newRow("none") << QList<int> {};
+        QTest::newRow("some") << QList<int> { 0, 3, 7 };
+        QTest::newRow("all") << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7 };
     }
     void markers()
     {
@@ -297,9 +298,8 @@ private slots:
         const Seen second = m_program->open(1); // Autriche, nothing owned
         QCOMPARE(second.title, u"Autriche"_s);
         QCOMPARE(second.markers, QList<QColor>(8, White));
-        const QStringList autriche{u"Bertha von Suttner"_s, u"Mozart"_s,    u"Palais de la Sécession"_s,
-                                   u"Belvédère"_s,          u"Cathédrale St-Etienne"_s, u"Primevère"_s,
-                                   u"Edelweiss"_s,          u"Gentiane"_s};
+        const QStringList autriche { u"Bertha von Suttner"_s, u"Mozart"_s, u"Palais de la Sécession"_s, u"Belvédère"_s,
+            u"Cathédrale St-Etienne"_s, u"Primevère"_s, u"Edelweiss"_s, u"Gentiane"_s };
         QCOMPARE(second.hints, autriche);
         for (int k = 0; k < 8; ++k)
             QCOMPARE(second.pictureSizes[k], m_program->gallery->cellPicture(9 + k).size());

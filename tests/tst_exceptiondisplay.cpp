@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/FakeServices.h"
 #include "toolkit/ExceptionDisplay.h"
 
 #include <QPushButton>
 #include <QTest>
-
 #include <stdexcept>
 
 using namespace numislot;
@@ -61,7 +61,7 @@ void TestExceptionDisplay::handlerExceptionIsShownAndEventsGoOn()
     QTest::mouseClick(&faulty, Qt::LeftButton);
     QTest::mouseClick(&faulty, Qt::LeftButton);
     QCOMPARE(clicks, 2);
-    QCOMPARE(m_services.exceptions, (QStringList{u"Erreur JPEG #53."_s, u"Erreur JPEG #53."_s}));
+    QCOMPARE(m_services.exceptions, (QStringList { u"Erreur JPEG #53."_s, u"Erreur JPEG #53."_s }));
 }
 
 int main(int argc, char** argv)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "collection/ReportFile.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
@@ -12,10 +13,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
-
 #include <memory>
+#include <sys/stat.h>
 
 using namespace numislot;
 using namespace Qt::StringLiterals;
@@ -109,8 +108,8 @@ void TestFileCommands::tick(std::initializer_list<int> slotNumbers)
 
 void TestFileCommands::saveWritesTheBoxesAndNamesTheFile()
 {
-    tick({1, 34, 128});
-    m_services.fileAnswers = {path(u"mine.eur"_s)};
+    tick({ 1, 34, 128 });
+    m_services.fileAnswers = { path(u"mine.eur"_s) };
     m_form->Savegarder1Click();
 
     QByteArray expected = allOf('0');
@@ -130,15 +129,15 @@ void TestFileCommands::saveWritesTheBoxesAndNamesTheFile()
 
 void TestFileCommands::failedSaveKeepsTheCollectionProtected()
 {
-    tick({5});
-    m_services.fileAnswers = {path(u"missing/dir/mine.eur"_s)};
+    tick({ 5 });
+    m_services.fileAnswers = { path(u"missing/dir/mine.eur"_s) };
     m_form->Savegarder1Click();
-    QCOMPARE(m_services.messages, QStringList{u"Impossible d'ouvrir le fichier"_s});
+    QCOMPARE(m_services.messages, QStringList { u"Impossible d'ouvrir le fichier"_s });
     QCOMPARE(m_form->windowTitle(), u"Numislot par QVT"_s);
     QVERIFY(m_form->state().isModified());
 
     // Saving onto a directory fails the same way and leaves it alone.
-    m_services.fileAnswers = {m_dir->path()};
+    m_services.fileAnswers = { m_dir->path() };
     m_form->Savegarder1Click();
     QCOMPARE(m_services.messages.size(), 2);
     QVERIFY(m_form->state().isModified());
@@ -162,11 +161,11 @@ void TestFileCommands::openAfterChanges_data()
     QTest::addColumn<QStringList>("dialogs");
     QTest::addColumn<bool>("saveWritten");
     QTest::addColumn<bool>("loaded");
-    QTest::newRow("Oui, save and open") << u"Button1"_s << QStringList{u"save"_s, u"open"_s} << true << true;
-    QTest::newRow("Oui, save cancelled stops") << u"Button1"_s << QStringList{u"cancel"_s} << false << false;
-    QTest::newRow("Non, open") << u"Button2"_s << QStringList{u"open"_s} << false << true;
-    QTest::newRow("Non, open cancelled") << u"Button2"_s << QStringList{u"cancel"_s} << false << false;
-    QTest::newRow("Annuler") << u"Button3"_s << QStringList{} << false << false;
+    QTest::newRow("Oui, save and open") << u"Button1"_s << QStringList { u"save"_s, u"open"_s } << true << true;
+    QTest::newRow("Oui, save cancelled stops") << u"Button1"_s << QStringList { u"cancel"_s } << false << false;
+    QTest::newRow("Non, open") << u"Button2"_s << QStringList { u"open"_s } << false << true;
+    QTest::newRow("Non, open cancelled") << u"Button2"_s << QStringList { u"cancel"_s } << false << false;
+    QTest::newRow("Annuler") << u"Button3"_s << QStringList {} << false << false;
 }
 
 void TestFileCommands::openAfterChanges()
@@ -176,7 +175,7 @@ void TestFileCommands::openAfterChanges()
     QFETCH(bool, saveWritten);
     QFETCH(bool, loaded);
     writeFile(path(u"full.eur"_s), allOf('1'));
-    tick({9});
+    tick({ 9 });
     for (const QString& dialog : dialogs) {
         if (dialog == u"save")
             m_services.fileAnswers.push_back(path(u"saved.eur"_s));
@@ -210,12 +209,12 @@ void TestFileCommands::failedOpenKeepsCaptionAndProtection()
     QFETCH(QString, target);
     QVERIFY(QDir(m_dir->path()).mkdir(u"dir.eur"_s));
     QCOMPARE(::mkfifo(QFile::encodeName(path(u"pipe.eur"_s)).constData(), 0600), 0);
-    tick({3, 4});
-    m_services.fileAnswers = {path(target)};
+    tick({ 3, 4 });
+    m_services.fileAnswers = { path(target) };
     clickInNextModal(u"Button2"_s);
     m_form->Button2Click();
 
-    QCOMPARE(m_services.messages, QStringList{u"Impossible d'ouvrir le fichier"_s});
+    QCOMPARE(m_services.messages, QStringList { u"Impossible d'ouvrir le fichier"_s });
     QCOMPARE(m_form->windowTitle(), u"Numislot par QVT"_s);
     QVERIFY(m_form->checkBox(3)->isChecked() && m_form->checkBox(4)->isChecked());
     QCOMPARE(m_form->state().ownedCount(), 2);
@@ -228,14 +227,14 @@ void TestFileCommands::loadingTheSameContentRunsNoHandler()
     QByteArray bytes = allOf('0');
     bytes[40] = '1';
     writeFile(path(u"one.eur"_s), bytes);
-    m_services.fileAnswers = {path(u"one.eur"_s)};
+    m_services.fileAnswers = { path(u"one.eur"_s) };
     m_form->Charger1Click();
     QCOMPARE(m_form->state().ownedCount(), 1);
 
     QList<QSignalSpy*> spies;
     for (int slot = 1; slot <= 128; ++slot)
         spies.append(new QSignalSpy(m_form->checkBox(slot), &QCheckBox::toggled));
-    m_services.fileAnswers = {path(u"one.eur"_s)};
+    m_services.fileAnswers = { path(u"one.eur"_s) };
     m_form->Charger1Click();
     int toggles = 0;
     for (QSignalSpy* spy : spies)
@@ -266,16 +265,16 @@ void TestFileCommands::quitButton()
     QFETCH(QString, saveTo);
     QFETCH(bool, ends);
     if (modify)
-        tick({100, 101});
+        tick({ 100, 101 });
     if (!saveTo.isEmpty())
-        m_services.fileAnswers = {path(saveTo)};
+        m_services.fileAnswers = { path(saveTo) };
     if (!answer.isEmpty())
         clickInNextModal(answer);
     QTest::mouseClick(m_form->findChild<QPushButton*>(u"Button1"_s), Qt::LeftButton);
 
     QCOMPARE(m_services.beeps, modify ? 1 : 0);
-    QCOMPARE(m_services.exitStatuses, ends ? QList<int>{0} : QList<int>{});
-    QCOMPARE(m_services.deletedFiles, ends ? QStringList{collection::reportFilePath()} : QStringList{});
+    QCOMPARE(m_services.exitStatuses, ends ? QList<int> { 0 } : QList<int> {});
+    QCOMPARE(m_services.deletedFiles, ends ? QStringList { collection::reportFilePath() } : QStringList {});
     if (ends && !saveTo.isEmpty())
         QCOMPARE(readFileBytes(path(saveTo)).mid(99, 2), QByteArray("11"));
     if (!ends)
@@ -284,7 +283,7 @@ void TestFileCommands::quitButton()
 
 void TestFileCommands::closeBoxCancelledKeepsTheWindowOpen()
 {
-    tick({7});
+    tick({ 7 });
     clickInNextModal(u"Button3"_s);
     QVERIFY(!m_form->close());
     QVERIFY(m_form->isVisible());
@@ -293,18 +292,18 @@ void TestFileCommands::closeBoxCancelledKeepsTheWindowOpen()
     QVERIFY(m_form->checkBox(7)->isChecked());
 
     // Unmodified, the close box ends the program with status 0.
-    tick({7});
-    m_services.fileAnswers = {path(u"closing.eur"_s)};
+    tick({ 7 });
+    m_services.fileAnswers = { path(u"closing.eur"_s) };
     m_form->Savegarder1Click();
     m_form->close();
-    QCOMPARE(m_services.exitStatuses, QList<int>{0});
+    QCOMPARE(m_services.exitStatuses, QList<int> { 0 });
 }
 
 void TestFileCommands::quitMenuEndsAtOnce()
 {
-    tick({12});
+    tick({ 12 });
     m_form->Quitter1Click();
-    QCOMPARE(m_services.exitStatuses, QList<int>{0});
+    QCOMPARE(m_services.exitStatuses, QList<int> { 0 });
     QCOMPARE(m_services.beeps, 0);
     QVERIFY(m_services.deletedFiles.isEmpty());
 }
@@ -314,11 +313,11 @@ void TestFileCommands::commandLine_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("owned");
     QTest::addColumn<bool>("failed");
-    QTest::newRow("no argument") << QStringList{} << 0 << false;
-    QTest::newRow("write-protected file opens") << QStringList{u"protected.eur"_s} << 128 << false;
-    QTest::newRow("only the first of two") << QStringList{u"protected.eur"_s, u"short.eur"_s} << 128 << false;
-    QTest::newRow("short file pads with coins not held") << QStringList{u"short.eur"_s} << 10 << false;
-    QTest::newRow("missing file") << QStringList{u"nothing.eur"_s} << 0 << true;
+    QTest::newRow("no argument") << QStringList {} << 0 << false;
+    QTest::newRow("write-protected file opens") << QStringList { u"protected.eur"_s } << 128 << false;
+    QTest::newRow("only the first of two") << QStringList { u"protected.eur"_s, u"short.eur"_s } << 128 << false;
+    QTest::newRow("short file pads with coins not held") << QStringList { u"short.eur"_s } << 10 << false;
+    QTest::newRow("missing file") << QStringList { u"nothing.eur"_s } << 0 << true;
 }
 
 void TestFileCommands::commandLine()
@@ -339,7 +338,7 @@ void TestFileCommands::commandLine()
     QCOMPARE(m_services.messages.size(), failed ? 1 : 0);
     const bool loaded = !arguments.isEmpty() && !failed;
     QCOMPARE(m_form->windowTitle(),
-             loaded ? u"Numislot par QVT : "_s + m_services.commandLine.constFirst() : u"Numislot par QVT"_s);
+        loaded ? u"Numislot par QVT : "_s + m_services.commandLine.constFirst() : u"Numislot par QVT"_s);
     QVERIFY(!m_form->state().isModified());
 
     // Only the first activation reads the command line.
@@ -364,7 +363,7 @@ void TestFileCommands::defaultExtension()
     QFETCH(QString, used);
     if (!save)
         writeFile(path(chosen), allOf('1'));
-    m_services.fileAnswers = {path(chosen)};
+    m_services.fileAnswers = { path(chosen) };
     if (save)
         m_form->Savegarder1Click();
     else

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/Catalogue.h"
 #include "forms/Unit16.h"
 #include "forms/Unit6.h"
@@ -12,7 +13,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
-
 #include <memory>
 
 using namespace numislot;
@@ -20,8 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T = QWidget>
-T* control(const TForm16& gallery, const QString& name)
+template <typename T = QWidget> T* control(const TForm16& gallery, const QString& name)
 {
     T* found = gallery.findChild<T*>(name);
     if (!found)
@@ -145,7 +144,7 @@ private slots:
                 if (controls[i]->objectName() == u"Button1" || controls[j]->objectName() == u"Button1")
                     continue; // the print button floats over the rows by design
                 QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
-                         qPrintable(controls[i]->objectName() + u" / "_s + controls[j]->objectName()));
+                    qPrintable(controls[i]->objectName() + u" / "_s + controls[j]->objectName()));
             }
         }
     }
@@ -276,7 +275,7 @@ private slots:
             QSKIP("this build carries no embedded pictures");
         // These were drawn one pixel short and lose their picture's bottom row; the Slovénie row has
         // sizes of its own.
-        const QList<int> shortCells{18, 21, 37, 53, 57, 59, 61, 69, 89, 101, 104};
+        const QList<int> shortCells { 18, 21, 37, 53, 57, 59, 61, 69, 89, 101, 104 };
         for (int cell = 1; cell <= catalogue::SlotCount; ++cell) {
             const toolkit::Picture picture = m_gallery->cellPicture(cell);
             QVERIFY2(!picture.isNull(), qPrintable(u"Image%1"_s.arg(cell)));
@@ -404,8 +403,8 @@ private slots:
         QCOMPARE(m_gallery->widget()->y(), 0);
         m_gallery->verticalScrollBar()->setValue(m_gallery->verticalScrollBar()->maximum());
         const QWidget* vatican = control(*m_gallery, u"Label16"_s);
-        QCOMPARE(vatican->mapTo(m_gallery->viewport(), QPoint(0, vatican->height())).y(),
-                 m_gallery->viewport()->height());
+        QCOMPARE(
+            vatican->mapTo(m_gallery->viewport(), QPoint(0, vatican->height())).y(), m_gallery->viewport()->height());
     }
 
 protected:
@@ -521,7 +520,7 @@ private slots:
         const QPoint local = name == u"GalleryContent" ? QPoint(20, 1556) : QPoint(3, 3);
         const int before = m_gallery->verticalScrollBar()->value();
         QWheelEvent wheel(local, target->mapToGlobal(local), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+            Qt::NoScrollPhase, false);
         QSpontaneKeyEvent::setSpontaneous(&wheel);
         QApplication::instance()->notify(target, &wheel);
         QVERIFY(m_gallery->verticalScrollBar()->value() < before);
@@ -567,7 +566,8 @@ private slots:
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    return runTestClasses<TestGalleryGeometry, TestGalleryHints, TestGalleryShowing, TestPrintButtonAnchor, TestGalleryPrintButton>(argc, argv);
+    return runTestClasses<TestGalleryGeometry, TestGalleryHints, TestGalleryShowing, TestPrintButtonAnchor,
+        TestGalleryPrintButton>(argc, argv);
 }
 
 #include "tst_gallery.moc"

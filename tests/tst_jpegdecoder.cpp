@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding the embedded JPEG pictures, and what damaged data does to the decoder.
 
 #include "support/Inventory.h"
@@ -7,11 +8,9 @@
 
 #include <QFile>
 #include <QTest>
-
 #include <cstdio>
-
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 using namespace Qt::StringLiterals;
 using numislot::toolkit::decodeJpeg;
@@ -31,8 +30,8 @@ int maximumDifference(const QImage& a, const QImage& b)
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                              std::abs(qBlue(p) - qBlue(q))});
+            worst = std::max(
+                { worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q)) });
         }
     }
     return worst;
@@ -71,7 +70,8 @@ void TestJpegDecoder::decodesEveryPicture_data()
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QSize>("size");
     for (const InventoryEntry& entry : std::as_const(m_inventory))
-        QTest::addRow("%s/%s", qPrintable(entry.window), qPrintable(entry.cell)) << entry.window << entry.cell << entry.size;
+        QTest::addRow("%s/%s", qPrintable(entry.window), qPrintable(entry.cell))
+            << entry.window << entry.cell << entry.size;
 }
 
 // Each picture decodes at its listed size, and to the colours Qt's own JPEG reader finds in the same file
@@ -116,11 +116,11 @@ void TestJpegDecoder::jfifDecidesOverAdobeFlag()
     const auto result = decodeJpeg(jpegOf(u"Form16", cell));
     QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
     const QImage& image = result.image;
-    for (const QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1),
-                                QPoint(image.width() - 1, image.height() - 1)}) {
+    for (const QPoint corner : { QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1),
+             QPoint(image.width() - 1, image.height() - 1) }) {
         const QRgb pixel = image.pixel(corner);
         QVERIFY2(qRed(pixel) >= 235 && qGreen(pixel) >= 235 && qBlue(pixel) >= 235,
-                 qPrintable(u"(%1,%2,%3)"_s.arg(qRed(pixel)).arg(qGreen(pixel)).arg(qBlue(pixel))));
+            qPrintable(u"(%1,%2,%3)"_s.arg(qRed(pixel)).arg(qGreen(pixel)).arg(qBlue(pixel))));
     }
 }
 

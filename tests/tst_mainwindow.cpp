@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/Catalogue.h"
 #include "forms/Unit1.h"
 #include "support/FakeServices.h"
@@ -14,7 +15,6 @@
 #include <QScopeGuard>
 #include <QTest>
 #include <QTextEdit>
-
 #include <memory>
 
 using namespace numislot;
@@ -177,10 +177,10 @@ void TestMainWindow::menuItems_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("items");
     QTest::newRow("Fichier1") << u"Fichier1"_s
-                              << QStringList{u"&Ouvrir"_s, u"&Sauvegarder"_s, u"L&es €uros"_s, u"&Imprimer"_s,
-                                             u"&Quitter"_s};
-    QTest::newRow("Imprimer1") << u"Imprimer1"_s << QStringList{u"Tous les €uros"_s, u"Mes €uros"_s};
-    QTest::newRow("Aide1") << u"Aide1"_s << QStringList{u"A Propos"_s};
+                              << QStringList { u"&Ouvrir"_s, u"&Sauvegarder"_s, u"L&es €uros"_s, u"&Imprimer"_s,
+                                     u"&Quitter"_s };
+    QTest::newRow("Imprimer1") << u"Imprimer1"_s << QStringList { u"Tous les €uros"_s, u"Mes €uros"_s };
+    QTest::newRow("Aide1") << u"Aide1"_s << QStringList { u"A Propos"_s };
 }
 
 void TestMainWindow::menuItems()
@@ -196,7 +196,7 @@ void TestMainWindow::menuItems()
         texts.append(action->text());
     }
     QCOMPARE(texts, items);
-    const QStringList bar{u"&Fichier"_s, u"&?"_s};
+    const QStringList bar { u"&Fichier"_s, u"&?"_s };
     QStringList barTexts;
     for (const QAction* action : m_form->menuBar()->actions())
         barTexts.append(action->text());
@@ -222,7 +222,7 @@ void TestMainWindow::tabWalksGridThenButtons()
         expected << u"BitBtn%1"_s.arg(n);
     expected << u"Button3"_s << u"BitBtn13"_s << u"BitBtn14"_s << u"BitBtn15"_s << u"BitBtn16"_s << u"CheckBox1"_s;
 
-    QStringList walked{QApplication::focusWidget()->objectName()};
+    QStringList walked { QApplication::focusWidget()->objectName() };
     for (qsizetype step = 1; step < expected.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         walked.append(QApplication::focusWidget()->objectName());

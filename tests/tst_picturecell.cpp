@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures and the cells that show them: lazy, shared decoding; natural size, clipped, unscaled;
 // the cell keeps its mouse moves.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The embedded picture streams and the JPEG files inside them, checked against assets/inventory.csv.
 
 #include "support/Inventory.h"
@@ -124,7 +125,8 @@ void TestPictureStream::embeddedStream_data()
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("file");
     for (const InventoryEntry& entry : std::as_const(m_inventory))
-        QTest::addRow("%s/%s", qPrintable(entry.window), qPrintable(entry.cell)) << entry.window << entry.cell << entry.file;
+        QTest::addRow("%s/%s", qPrintable(entry.window), qPrintable(entry.cell))
+            << entry.window << entry.cell << entry.file;
 }
 
 // Every cell's stream is the class name, L = the rest of the stream, and exactly the committed JPEG file.
@@ -180,7 +182,7 @@ void TestPictureStream::jpegProfile()
     QCOMPARE(m.frameMarker, progressive ? 0xC2 : 0xC0);
     QCOMPARE(m.precision, 8);
     QCOMPARE(m.size, size);
-    QCOMPARE(m.sampling, (QList<int>{subsampled ? 0x22 : 0x11, 0x11, 0x11}));
+    QCOMPARE(m.sampling, (QList<int> { subsampled ? 0x22 : 0x11, 0x11, 0x11 }));
     QCOMPARE(m.jfifVersion, 0x0102);
     QCOMPARE(m.densityUnit, 1);
     QCOMPARE(m.xDensity, density);
@@ -211,16 +213,19 @@ void TestPictureStream::refusedStream_data()
 
     QTest::newRow("empty") << QByteArray() << u"Flux d'image vide"_s;
     QTest::newRow("header only") << good.left(12) << u"Flux d'image tronqué"_s;
-    QTest::newRow("name longer than the stream") << QByteArray(1, char(200)) + "TJPEGImage" << u"Flux d'image tronqué"_s;
+    QTest::newRow("name longer than the stream")
+        << QByteArray(1, char(200)) + "TJPEGImage" << u"Flux d'image tronqué"_s;
     QTest::newRow("wrong class name") << otherClass << u"Classe d'image inconnue : TBitmapImg"_s;
     QTest::newRow("wrong name length") << longerName
-                                       << u"Classe d'image inconnue : "_s + QString::fromLatin1(longerName.sliced(1, 11));
-    QTest::newRow("truncated") << good.chopped(100)
-                               << u"Longueur d'image incorrecte : %1 annoncés, %2 présents"_s.arg(jpeg.size()).arg(jpeg.size() - 100);
-    QTest::newRow("L one short") << withLength(good, quint32(jpeg.size() - 1))
-                                 << u"Longueur d'image incorrecte : %1 annoncés, %2 présents"_s.arg(jpeg.size() - 1).arg(jpeg.size());
-    QTest::newRow("L beyond 2 GB") << withLength(good, 0xFFFFFFF0u)
-                                   << u"Longueur d'image incorrecte : %1 annoncés, %2 présents"_s.arg(0xFFFFFFF0u).arg(jpeg.size());
+                                       << u"Classe d'image inconnue : "_s
+            + QString::fromLatin1(longerName.sliced(1, 11));
+    QTest::newRow("truncated") << good.chopped(
+        100) << u"Longueur d'image incorrecte : %1 annoncés, %2 présents"_s.arg(jpeg.size()).arg(jpeg.size() - 100);
+    QTest::newRow("L one short") << withLength(good,
+        quint32(jpeg.size()
+            - 1)) << u"Longueur d'image incorrecte : %1 annoncés, %2 présents"_s.arg(jpeg.size() - 1).arg(jpeg.size());
+    QTest::newRow("L beyond 2 GB") << withLength(good,
+        0xFFFFFFF0u) << u"Longueur d'image incorrecte : %1 annoncés, %2 présents"_s.arg(0xFFFFFFF0u).arg(jpeg.size());
     QTest::newRow("zero length") << makePictureStream({}) << u"Données JPEG incomplètes"_s;
     QTest::newRow("no start of image") << makePictureStream(jpeg.sliced(2)) << u"Données JPEG incomplètes"_s;
     QTest::newRow("no end of image") << makePictureStream(jpeg.chopped(2)) << u"Données JPEG incomplètes"_s;

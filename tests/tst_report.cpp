@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Forms.h"
 #include "collection/ReportFile.h"
 #include "forms/ReportPrinting.h"
@@ -214,7 +215,8 @@ private Q_SLOTS:
         QCOMPARE(shown(printed.split(u'\n')), shown(expected));
 
         // The text starts at the printable area's corner: no margin of the program's own.
-        const QString boxes = runCommand(u"pdftotext"_s, { u"-bbox"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, m_pdf, u"-"_s });
+        const QString boxes
+            = runCommand(u"pdftotext"_s, { u"-bbox"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, m_pdf, u"-"_s });
         static const QRegularExpression firstWord(uR"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)")re"_s);
         const QRegularExpressionMatch match = firstWord.match(boxes);
         QVERIFY(match.hasMatch());

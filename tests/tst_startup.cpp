@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Forms.h"
 #include "forms/Unit1.h"
 #include "forms/Unit5.h"
@@ -117,7 +118,7 @@ void TestStartup::splashLooksAsDesigned()
 
 void TestStartup::commandLineFileOpensAfterTheSplash()
 {
-    m_services.commandLine = {u"/nonexistent/collection.eur"_s};
+    m_services.commandLine = { u"/nonexistent/collection.eur"_s };
     int messagesDuringSplash = -1;
     OnShown watcher(Form5, [&] {
         QVERIFY(Form5->isVisible());

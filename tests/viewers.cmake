@@ -1,2 +1,3 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 numislot_add_test(tst_gallery tst_gallery.cpp LIBS numislot_gui)
 numislot_add_test(tst_detailwindow tst_detailwindow.cpp LIBS numislot_gui)

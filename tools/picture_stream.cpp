@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build step: wraps one JPEG file into the picture stream the program embeds
 // (byte 10, "TJPEGImage", 4-byte little-endian length, the JPEG file).
 
@@ -18,10 +19,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s: cannot read\n", argv[1]);
         return 1;
     }
-    const std::vector<unsigned char> jpeg{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<unsigned char> jpeg { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
     const std::size_t size = jpeg.size();
-    if (size < 4 || jpeg[0] != 0xFF || jpeg[1] != 0xD8 || jpeg[size - 2] != 0xFF
-        || jpeg[size - 1] != 0xD9 || size > 0xFFFFFFFFu) {
+    if (size < 4 || jpeg[0] != 0xFF || jpeg[1] != 0xD8 || jpeg[size - 2] != 0xFF || jpeg[size - 1] != 0xD9
+        || size > 0xFFFFFFFFu) {
         std::fprintf(stderr, "%s: not a complete JPEG file\n", argv[1]);
         return 1;
     }

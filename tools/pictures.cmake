@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # numislot_pictures draws and encodes the embedded pictures into assets/. Its output is committed, so
 # the normal build never runs it: build the target numislot_assets to regenerate them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Forms.h"
 
 #include "catalogue/Maker.h"
@@ -15,7 +16,6 @@
 #include "toolkit/Text.h"
 
 #include <QByteArray>
-
 #include <exception>
 
 namespace numislot {
@@ -44,7 +44,7 @@ void createForms(toolkit::Services& services)
     Form16->setMainWindow(Form1);
     Form6->setPages(Form7, Form16);
     Form16->setPrintPages(Form6);
-    Form1->setLinks({Form2, Form3, Form4, Form5, Form6, Form7, Form16});
+    Form1->setLinks({ Form2, Form3, Form4, Form5, Form6, Form7, Form16 });
 }
 
 void destroyForms()

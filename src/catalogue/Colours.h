@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The designed colours, in the 0x00BBGGRR form the windows were drawn with; a set top bit names a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The product's fixed identity: title, maker and contact, used by the windows and the report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The collection file: 128 bytes in slot order, '1' for an owned coin, anything else for one not held.

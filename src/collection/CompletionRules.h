@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The collection state rules: the owned count, the saved flag and the marks of complete issuers.
@@ -17,14 +18,14 @@ bool isIssuerComplete(const IsOwned& isOwned, int issuer);
 
 struct IssuerMarks
 {
-    catalogue::Colour label;      // background of the issuer label
+    catalogue::Colour label; // background of the issuer label
     catalogue::Colour buttonText; // font colour of the issuer button
 };
 
 constexpr IssuerMarks issuerMarks(bool complete)
 {
     using namespace catalogue;
-    return complete ? IssuerMarks{Lime, DarkGreen} : IssuerMarks{ButtonFace, Black};
+    return complete ? IssuerMarks { Lime, DarkGreen } : IssuerMarks { ButtonFace, Black };
 }
 
 // OwnedCount and SavedFlag, kept up to date by the check boxes' handler on every change of state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/CataloguePage.h"
 
 #include "forms/Controls.h"
@@ -92,7 +93,7 @@ void buildCataloguePage(QWidget* page, const printing::CataloguePage& layout)
             cell->setGeometry(toQRect(printing::boxRect(info, denomination)));
         }
         makeLabel(page, u"Label%1"_s.arg(info.labelNumber), toolkit::qs(catalogue::issuers[info.issuer].name),
-                  {info.labelLeft, info.labelTop}, firstShow);
+            { info.labelLeft, info.labelTop }, firstShow);
     }
     for (int index = 0; index < printing::SeparatorCount; ++index) {
         auto* separator = new PageSeparator(page);
@@ -101,7 +102,7 @@ void buildCataloguePage(QWidget* page, const printing::CataloguePage& layout)
             printing::SeparatorHeight);
     }
     QLabel* pageLabel = makeLabel(page, u"Label%1"_s.arg(layout.pageLabelNumber), toolkit::qs(layout.pageLabelText),
-                                  {layout.pageLabelLeft, layout.pageLabelTop}, firstShow);
+        { layout.pageLabelLeft, layout.pageLabelTop }, firstShow);
     pageLabel->setFont(toolkit::formFont(printing::PageLabelPixelHeight, true));
     // Its designed box, whatever its text measures.
     firstShow->add([pageLabel] { pageLabel->resize(printing::PageLabelWidth, printing::PageLabelHeight); });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the two catalogue print pages share: building a page window from its layout, filling its boxes

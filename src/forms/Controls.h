@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The push buttons and labels of every window, made one way: named as designed, at their place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The catalogue's designed rectangles as Qt's.
@@ -10,7 +11,7 @@ namespace numislot {
 
 constexpr QRect toQRect(const catalogue::Rect& rect)
 {
-    return {rect.left, rect.top, rect.width, rect.height};
+    return { rect.left, rect.top, rect.width, rect.height };
 }
 
 } // namespace numislot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Loading the owned-coins report into the main window's hidden rich-edit control and printing it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/Unit1.h"
 
 #include "catalogue/Maker.h"
@@ -30,7 +31,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
-
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -57,7 +57,7 @@ TForm1::TForm1(toolkit::Services& services, QWidget* parent)
     setObjectName(u"Form1"_s);
     setWindowTitle(qs(ApplicationTitle));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+        | Qt::WindowCloseButtonHint);
     toolkit::pinScreen(this);
     setFont(toolkit::formFont());
 
@@ -87,7 +87,7 @@ void TForm1::buildGrid(QWidget* client)
     // Each issuer's eight boxes in a row of their own. Each time a box is unticked Qt looks through
     // all its siblings for a group it might belong to: among the window's controls that search was
     // most of the cost of loading a collection. The row also gives a screen reader the issuer's name.
-    std::array<QWidget*, IssuerCount> rows{};
+    std::array<QWidget*, IssuerCount> rows {};
     for (int issuer = 0; issuer < IssuerCount; ++issuer) {
         QRect area;
         for (int denomination = 0; denomination < DenominationCount; ++denomination) {
@@ -125,7 +125,7 @@ void TForm1::buildGrid(QWidget* client)
         m_issuerLabels[issuer] = label;
 
         auto* button = makeButton(client, u"BitBtn%1"_s.arg(info.buttonNumber), qs(info.name),
-                                  toQRect(issuerButtonRect(issuer)), qs(info.buttonHint));
+            toQRect(issuerButtonRect(issuer)), qs(info.buttonHint));
         connect(button, &QPushButton::clicked, this, [this, issuer] { issuerButtonClick(issuer); });
         m_issuerButtons[issuer] = button;
 
@@ -157,23 +157,25 @@ void TForm1::buildControls(QWidget* client)
     status->setObjectName(u"GroupBox2"_s);
     status->setGeometry(608, 8, 65, 49);
     // The caption sits on the frame's top line, as the count's layout expects; Qt's style would put it above.
-    status->setStyleSheet(u"QGroupBox#GroupBox2 { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-                          u"QGroupBox#GroupBox2::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; }"_s);
+    status->setStyleSheet(
+        u"QGroupBox#GroupBox2 { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        u"QGroupBox#GroupBox2::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; }"_s);
     // A style sheet drops the inherited font, so the box and its labels take the window's explicitly.
     status->setFont(toolkit::formFont());
-    m_label17 = makeLabel(status, u"Label17"_s, u"0"_s, {8, 14});
+    m_label17 = makeLabel(status, u"Label17"_s, u"0"_s, { 8, 14 });
     // The box reads as one phrase; a change of its name is what a screen reader announces.
     m_accessibleNames.follow(status, [this] { return m_label17->text() + u" / 128 pièces"_s; });
     // Designed 29 x 13 and 31 x 13, widened where the font here needs it.
-    QLabel* total = makeLabel(status, u"Label16"_s, u" / 128"_s, {28, 14});
+    QLabel* total = makeLabel(status, u"Label16"_s, u" / 128"_s, { 28, 14 });
     total->resize(std::max(29, total->width()), 13);
-    QLabel* coins = makeLabel(status, u"Label18"_s, u"pièces"_s, {16, 30});
+    QLabel* coins = makeLabel(status, u"Label18"_s, u"pièces"_s, { 16, 30 });
     coins->resize(std::max(31, coins->width()), 13);
 
-    m_button2 = makeButton(client, u"Button2"_s, u"&Ouvrir Collection"_s, {161, 488, 94, 33},
-                           u"Ouvrir une collection éxistante"_s);
-    m_button3 = makeButton(client, u"Button3"_s, u"&Les €uros"_s, {298, 488, 94, 33}, u"Voir les €uros des 12 pays"_s);
-    m_button1 = makeButton(client, u"Button1"_s, u"&Quitter"_s, {434, 488, 94, 33}, u"Quitter ?"_s);
+    m_button2 = makeButton(
+        client, u"Button2"_s, u"&Ouvrir Collection"_s, { 161, 488, 94, 33 }, u"Ouvrir une collection éxistante"_s);
+    m_button3
+        = makeButton(client, u"Button3"_s, u"&Les €uros"_s, { 298, 488, 94, 33 }, u"Voir les €uros des 12 pays"_s);
+    m_button1 = makeButton(client, u"Button1"_s, u"&Quitter"_s, { 434, 488, 94, 33 }, u"Quitter ?"_s);
     connect(m_button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(m_button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(m_button3, &QPushButton::clicked, this, &TForm1::Button3Click);
@@ -236,7 +238,7 @@ bool TForm1::isOwned(int slot) const
 
 collection::Ownership TForm1::ownership() const
 {
-    collection::Ownership owned{};
+    collection::Ownership owned {};
     for (int slot = 1; slot <= SlotCount; ++slot)
         owned[slot - 1] = isOwned(slot);
     return owned;
@@ -261,7 +263,7 @@ void TForm1::RefreshCompletion()
         if (shown.palette == system.cacheKey() && shown.complete == complete)
             continue;
         const bool completionChanged = shown.complete != complete;
-        shown = {system.cacheKey(), complete};
+        shown = { system.cacheKey(), complete };
         showMarks(issuer, system);
         if (completionChanged) {
             m_accessibleNames.changed(m_issuerLabels[issuer]);
@@ -295,17 +297,17 @@ void TForm1::showMarks(int issuer, const QPalette& system)
     }
     // The designed text colours read on a light button face; a dark one takes colours that read on it.
     const QColor face = system.color(QPalette::Button);
-    const QColor alternative = marks.buttonText == DarkGreen ? toolkit::toQColor(LightGreen)
-                                                             : system.color(QPalette::ButtonText);
-    toolkit::setTextColour(m_issuerButtons[issuer],
-                           toolkit::readableOn(face, toolkit::toQColor(marks.buttonText), alternative));
+    const QColor alternative
+        = marks.buttonText == DarkGreen ? toolkit::toQColor(LightGreen) : system.color(QPalette::ButtonText);
+    toolkit::setTextColour(
+        m_issuerButtons[issuer], toolkit::readableOn(face, toolkit::toQColor(marks.buttonText), alternative));
 }
 
 void TForm1::issuerButtonClick(int issuer)
 {
     if (!m_links.detail)
         return;
-    std::array<bool, DenominationCount> owned{};
+    std::array<bool, DenominationCount> owned {};
     for (int denomination = 0; denomination < DenominationCount; ++denomination)
         owned[denomination] = isOwned(slotOf(issuer, denomination));
     m_links.detail->ShowIssuerDetail(issuer, owned);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "catalogue/Catalogue.h"
@@ -7,9 +8,7 @@
 #include "toolkit/FileDialog.h"
 
 #include <QMainWindow>
-
 #include <QtGlobal>
-
 #include <array>
 
 class QAction;
@@ -117,19 +116,19 @@ private:
     bool m_commandLineLoad = false;
     QString m_commandLinePath;
 
-    std::array<QCheckBox*, catalogue::SlotCount> m_checkBoxes{};
-    std::array<QLabel*, catalogue::IssuerCount> m_issuerLabels{};    // by issuer, slot order
-    std::array<QPushButton*, catalogue::IssuerCount> m_issuerButtons{}; // by issuer, slot order
-    std::array<toolkit::PictureCell*, catalogue::DenominationCount> m_images{}; // Image1..Image8
+    std::array<QCheckBox*, catalogue::SlotCount> m_checkBoxes {};
+    std::array<QLabel*, catalogue::IssuerCount> m_issuerLabels {}; // by issuer, slot order
+    std::array<QPushButton*, catalogue::IssuerCount> m_issuerButtons {}; // by issuer, slot order
+    std::array<toolkit::PictureCell*, catalogue::DenominationCount> m_images {}; // Image1..Image8
     QLabel* m_label17 = nullptr;
-    std::array<QSize, catalogue::SlotCount + 1> m_countSizes{}; // Label17's size by count, once laid out
+    std::array<QSize, catalogue::SlotCount + 1> m_countSizes {}; // Label17's size by count, once laid out
     // The marks each issuer's label and button were last given, and the palette they were looked up in.
     struct ShownMarks
     {
         qint64 palette = -1;
         bool complete = false;
     };
-    std::array<ShownMarks, catalogue::IssuerCount> m_shownMarks{};
+    std::array<ShownMarks, catalogue::IssuerCount> m_shownMarks {};
     QPushButton* m_button1 = nullptr;
     QPushButton* m_button2 = nullptr;
     QPushButton* m_button3 = nullptr;

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/Unit16.h"
 
 #include "catalogue/GalleryLayout.h"
-#include "forms/Unit6.h"
 #include "forms/Geometry.h"
+#include "forms/Unit6.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Environment.h"
 #include "toolkit/FirstShow.h"
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -64,7 +64,7 @@ TForm16::TForm16(QWidget* parent)
     : QScrollArea(parent)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+        | Qt::WindowCloseButtonHint);
     setObjectName(u"Form16"_s);
     setWindowTitle(u"Les €uros"_s);
     toolkit::pinScreen(this);
@@ -125,8 +125,8 @@ void TForm16::buildContent()
             continue;
         auto* separator = new QGroupBox(m_content);
         separator->setObjectName(u"GroupBox%1"_s.arg(row.separatorNumber));
-        separator->setGeometry(row.separatorLeft, row.separatorTop, GallerySeparatorSize.width,
-                               GallerySeparatorSize.height);
+        separator->setGeometry(
+            row.separatorLeft, row.separatorTop, GallerySeparatorSize.width, GallerySeparatorSize.height);
         contentWidth = std::max(contentWidth, separator->geometry().right() + 1);
     }
 
@@ -182,8 +182,8 @@ void TForm16::showInPlace()
 
 void TForm16::FormMouseMove()
 {
-    m_button1->move(catalogue::GalleryPrintButton.left,
-                    verticalScrollBar()->value() + catalogue::GalleryPrintButtonAnchor);
+    m_button1->move(
+        catalogue::GalleryPrintButton.left, verticalScrollBar()->value() + catalogue::GalleryPrintButtonAnchor);
 }
 
 void TForm16::Button1Click()

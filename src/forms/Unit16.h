@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "catalogue/Catalogue.h"
@@ -5,7 +6,6 @@
 
 #include <QPointer>
 #include <QScrollArea>
-
 #include <array>
 
 class QPushButton;
@@ -58,7 +58,7 @@ private:
     QPointer<QWidget> m_mainWindow;
     QWidget* m_content = nullptr;
     QPushButton* m_button1 = nullptr;
-    std::array<toolkit::PictureCell*, catalogue::SlotCount> m_cells{};
+    std::array<toolkit::PictureCell*, catalogue::SlotCount> m_cells {};
     // Until the window manager's frame is seen, the client size rests on an assumed frame.
     bool m_frameSeen = false;
     bool m_everShown = false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/Unit2.h"
 
 #include "toolkit/Environment.h"
@@ -6,7 +7,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -40,9 +40,9 @@ TForm2::TForm2(QWidget* parent)
         int result;
     };
     static constexpr Answer answers[] = {
-        {u"Button1", u"&Oui", 16, toolkit::ResultOk},
-        {u"Button2", u"&Non", 99, toolkit::ResultAbort},
-        {u"Button3", u"&Annuler", 182, toolkit::ResultCancel},
+        { u"Button1", u"&Oui", 16, toolkit::ResultOk },
+        { u"Button2", u"&Non", 99, toolkit::ResultAbort },
+        { u"Button3", u"&Annuler", 182, toolkit::ResultCancel },
     };
     QWidget* previous = nullptr;
     for (const Answer& answer : answers) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "catalogue/Catalogue.h"
@@ -35,8 +36,8 @@ private:
 
     TForm16* m_gallery = nullptr;
     QPushButton* m_button1 = nullptr;
-    std::array<QLabel*, catalogue::DenominationCount> m_labels{};
-    std::array<toolkit::PictureCell*, catalogue::DenominationCount> m_cells{};
+    std::array<QLabel*, catalogue::DenominationCount> m_labels {};
+    std::array<toolkit::PictureCell*, catalogue::DenominationCount> m_cells {};
 };
 
 } // namespace numislot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/Unit6.h"
 
 #include "forms/CataloguePage.h"
@@ -34,7 +35,7 @@ void TForm6::printCatalogue(QWidget* origin)
         m_printer.emplace(QPrinter::HighResolution);
     if (!m_services.runPrintDialog(origin, *m_printer))
         return;
-    QList<const QWidget*> pages{this};
+    QList<const QWidget*> pages { this };
     if (m_page2)
         pages.append(m_page2);
     // The print has no title of its own. A printer gets one job per page, page 1 first; a file gets
@@ -48,8 +49,8 @@ void TForm6::printCatalogue(QWidget* origin)
         return;
     }
     for (int number = 1; number <= pages.size(); ++number) {
-        if (printCataloguePages(*m_printer, {pages[number - 1]}))
-            Q_EMIT jobPrinted({number});
+        if (printCataloguePages(*m_printer, { pages[number - 1] }))
+            Q_EMIT jobPrinted({ number });
     }
 }
 

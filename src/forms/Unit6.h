@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPrinter>
 #include <QWidget>
-
 #include <optional>
 
 namespace numislot {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The two catalogue print pages as laid out at 96 pixels per inch: eight rows of coin boxes each, with

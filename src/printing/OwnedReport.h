@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The owned-coins report: plain Windows-1252 text with CR LF line breaks, one line per issuer in

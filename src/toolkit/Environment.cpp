@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Environment.h"
 
 #include <QCoreApplication>
@@ -11,8 +12,8 @@ namespace numislot::toolkit {
 
 void installFontSubstitutes()
 {
-    QFont::insertSubstitutions(u"MS Sans Serif"_s, {u"Liberation Sans"_s, u"Arimo"_s, u"DejaVu Sans"_s});
-    QFont::insertSubstitutions(u"Arial"_s, {u"Liberation Sans"_s, u"Arimo"_s, u"DejaVu Sans"_s});
+    QFont::insertSubstitutions(u"MS Sans Serif"_s, { u"Liberation Sans"_s, u"Arimo"_s, u"DejaVu Sans"_s });
+    QFont::insertSubstitutions(u"Arial"_s, { u"Liberation Sans"_s, u"Arimo"_s, u"DejaVu Sans"_s });
 }
 
 void installFrenchTranslations(QCoreApplication& application)

@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/FirstShow.h"
 
 #include <QEvent>
 #include <QVariant>
 #include <QWidget>
-
 #include <utility>
 
 namespace numislot::toolkit {
@@ -16,7 +16,9 @@ constexpr char firstShowProperty[] = "_numislot_firstShow";
 
 } // namespace
 
-FirstShow::FirstShow(QWidget* window) : QObject(window), m_window(window)
+FirstShow::FirstShow(QWidget* window)
+    : QObject(window)
+    , m_window(window)
 {
     window->setProperty(firstShowProperty, QVariant::fromValue(static_cast<QObject*>(this)));
     window->installEventFilter(this);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Work that measures text, held back until a window is first shown or printed. Measuring loads the
@@ -5,7 +6,6 @@
 // is about to be seen.
 
 #include <QObject>
-
 #include <functional>
 #include <vector>
 

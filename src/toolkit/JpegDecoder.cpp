@@ -1,11 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/JpegDecoder.h"
 
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE and size_t first
-
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 using namespace Qt::StringLiterals;
 
@@ -74,8 +74,8 @@ bool decodeInto(jpeg_decompress_struct& info, ErrorManager& errors, QByteArrayVi
 
 JpegDecodeResult decodeJpeg(QByteArrayView jpeg)
 {
-    jpeg_decompress_struct info{};
-    ErrorManager errors{};
+    jpeg_decompress_struct info {};
+    ErrorManager errors {};
     info.err = jpeg_std_error(&errors.library);
     errors.library.error_exit = leave;
     errors.library.emit_message = emitMessage;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Decodes one JPEG file with libjpeg straight into a QImage's scan lines.
@@ -10,7 +11,7 @@ namespace numislot::toolkit {
 
 struct JpegDecodeResult
 {
-    QImage image;  // Format_RGBX8888; null on failure
+    QImage image; // Format_RGBX8888; null on failure
     QString error; // "Erreur JPEG #<code>" with the library's message code; empty on success
 };
 

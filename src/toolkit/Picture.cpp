@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Picture.h"
 
 #include "toolkit/JpegDecoder.h"
@@ -7,7 +8,6 @@
 #include <QSharedData>
 #include <QThreadPool>
 #include <QtDebug>
-
 #include <atomic>
 #include <mutex>
 
@@ -55,7 +55,10 @@ Picture::Picture() = default;
 Picture::~Picture() = default;
 Picture::Picture(const Picture&) = default;
 Picture& Picture::operator=(const Picture&) = default;
-Picture::Picture(Data* data) : d(data) { }
+Picture::Picture(Data* data)
+    : d(data)
+{
+}
 
 QByteArrayView Picture::embeddedStream(QStringView window, QStringView cell)
 {
@@ -67,7 +70,7 @@ QByteArrayView Picture::embeddedStream(QStringView window, QStringView cell)
     const QResource resource(path);
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
         return {};
-    return {reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size())};
+    return { reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size()) };
 }
 
 Picture Picture::open(QByteArray owned, QByteArrayView stream)

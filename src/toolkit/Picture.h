@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One picture of the program: a handle to its JPEG data, decoded on first use.

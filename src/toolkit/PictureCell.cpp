@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/PictureCell.h"
 
 #include <QMouseEvent>
@@ -6,7 +7,8 @@
 
 namespace numislot::toolkit {
 
-PictureCell::PictureCell(QWidget* parent) : QWidget(parent)
+PictureCell::PictureCell(QWidget* parent)
+    : QWidget(parent)
 {
     // The gallery moves its print button on mouse moves over its own background only.
     setAttribute(Qt::WA_NoMousePropagation);

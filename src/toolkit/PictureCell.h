@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A window's picture cell: its picture at natural size from the top-left corner, clipped, never scaled.

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/PictureStream.h"
 
 #include <QtEndian>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -11,20 +11,20 @@ namespace numislot::toolkit {
 PictureStreamContent parsePictureStream(QByteArrayView stream)
 {
     if (stream.isEmpty())
-        return {{}, u"Flux d'image vide"_s};
+        return { {}, u"Flux d'image vide"_s };
     const auto nameLength = qsizetype(quint8(stream[0]));
     if (stream.size() < 1 + nameLength + 4)
-        return {{}, u"Flux d'image tronqué"_s};
+        return { {}, u"Flux d'image tronqué"_s };
     const QByteArrayView className = stream.sliced(1, nameLength);
     if (className != PictureClassName)
-        return {{}, u"Classe d'image inconnue : %1"_s.arg(QString::fromLatin1(className))};
+        return { {}, u"Classe d'image inconnue : %1"_s.arg(QString::fromLatin1(className)) };
     const quint32 length = qFromLittleEndian<quint32>(stream.data() + 1 + nameLength);
     const QByteArrayView jpeg = stream.sliced(1 + nameLength + 4);
     if (qsizetype(length) != jpeg.size())
-        return {{}, u"Longueur d'image incorrecte : %1 annoncés, %2 présents"_s.arg(length).arg(jpeg.size())};
+        return { {}, u"Longueur d'image incorrecte : %1 annoncés, %2 présents"_s.arg(length).arg(jpeg.size()) };
     if (jpeg.size() < 4 || !jpeg.startsWith("\xFF\xD8") || !jpeg.endsWith("\xFF\xD9"))
-        return {{}, u"Données JPEG incomplètes"_s};
-    return {jpeg, {}};
+        return { {}, u"Données JPEG incomplètes"_s };
+    return { jpeg, {} };
 }
 
 QByteArray makePictureStream(QByteArrayView jpeg)
@@ -65,7 +65,7 @@ QSize jpegFrameSize(QByteArrayView jpeg)
         if (frame) {
             if (at + 9 > jpeg.size())
                 return {};
-            return {byte(at + 7) << 8 | byte(at + 8), byte(at + 5) << 8 | byte(at + 6)};
+            return { byte(at + 7) << 8 | byte(at + 8), byte(at + 5) << 8 | byte(at + 6) };
         }
         if (marker == 0xDA || marker == 0xD9) // scan data before any frame header
             return {};

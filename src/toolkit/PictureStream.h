@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The stored form of an embedded picture: a length-prefixed class name, a 4-byte little-endian
@@ -14,7 +15,7 @@ inline constexpr QByteArrayView PictureClassName = "TJPEGImage";
 struct PictureStreamContent
 {
     QByteArrayView jpeg; // points into the stream; empty when the stream was refused
-    QString error;       // empty when the stream is good
+    QString error; // empty when the stream is good
 
     bool isValid() const { return error.isEmpty(); }
 };

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The embedded pictures: every JPEG of assets/inventory.csv becomes a picture stream at build time and
 # goes into the executable through Qt's resource system, uncompressed, as :/numislot/pictures/<window>/<cell>.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Everything that blocks on the user or reaches outside the program goes through Services,
@@ -5,7 +6,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 class QPrinter;
@@ -19,7 +19,7 @@ enum class FileDialogMode { Open, Save };
 struct FileDialogRequest
 {
     FileDialogMode mode = FileDialogMode::Open;
-    QString filter;   // "Fichier eur (*.eur)"
+    QString filter; // "Fichier eur (*.eur)"
     QString fileName; // the name confirmed last, shown again
 };
 

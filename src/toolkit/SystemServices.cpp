@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Services.h"
 
 #include <QApplication>
@@ -8,7 +9,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -45,8 +45,7 @@ void SystemServices::showMessage(QWidget* parent, const QString& text)
 
 void SystemServices::showException(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, applicationTitle(), text,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
-
 #include <string_view>
 
 namespace numislot::toolkit {

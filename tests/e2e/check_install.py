@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Installs the build into a staging directory and checks the tree a desktop will read: everything
 under the prefix, the program, one id shared by the desktop entry, MIME package, metainfo and
 icons, and a MIME database in which *.eur files are collections."""

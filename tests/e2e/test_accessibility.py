@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader hears, read through AT-SPI on a private D-Bus session: the check boxes are
 named after their coins, a complete issuer says so, the count reads as one phrase, and the detail
 window says which coins are owned.

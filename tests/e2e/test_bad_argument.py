@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A command-line path that cannot be read shows "Impossible d'ouvrir le fichier" and the program
 stays usable, its caption unchanged."""
 

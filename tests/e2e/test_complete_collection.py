@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A complete collection named on the command line: after the splash, every issuer label is lime."""
 
 import x11session as x

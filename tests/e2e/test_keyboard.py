@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every window used from the keyboard alone, under openbox (whose Alt+F4 is the close box).
 
 windows: a box ticked with Space; the gallery by Alt+L; a detail window from its issuer button and

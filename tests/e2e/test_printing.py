@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Printing through a real CUPS server and Qt's print dialog, driven from the keyboard.
 
 to_printer: "Mes €uros" is one job titled " " holding the collection's lines; "Tous les €uros" is

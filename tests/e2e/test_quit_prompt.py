@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The quit paths: "&Annuler" keeps the program running, the close box of an unmodified collection
 ends with status 0, "&Non" ends without writing, and ending through the prompt removes the report file."""
 

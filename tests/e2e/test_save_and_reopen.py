@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Ticks saved through "&Quitter", "&Oui" and the real save dialog come back when the file is reopened."""
 
 import os

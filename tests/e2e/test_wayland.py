@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program in a Wayland session, with a Weston of the test's own.
 
 On Wayland (chosen by the user, or the only display there is) it opens its command-line file and

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Under a real window manager (openbox): the splash stands over the main window (placed before the
 frame is known, so not necessarily centred on it) and goes after about 4 s; the gallery, the detail window, the About window and the save prompt open centred over the main
 window; the close box, through the window manager's Alt+F4, asks "Sauvegarder ?", in a prompt of

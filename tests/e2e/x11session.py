@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private X session for driving the program from outside, as a user would.
 
 Each test gets its own Xvfb (on a display it picks itself), no window manager unless it asks for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes of any length, as a collection file: decoded in memory and read back from a real file,
 // and both must agree with the reading rule byte for byte.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an embedded picture stream: parsed, sized from the frame header and decoded. Nothing may
 // crash, leak or read outside the bytes, and a decoded picture must have the size the header promised.
 

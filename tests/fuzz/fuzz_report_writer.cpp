@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any collection and any caption and count texts into the report: the layout must survive them.
 // Input: 16 bytes of ownership bits, then the caption and the count text split at the first 0xFF,
 // each taken as UTF-16 when the first byte after the bits is odd (lone surrogates and all), else UTF-8.

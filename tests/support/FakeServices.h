@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Services that answer dialogs from a script and record what the program asked for.
@@ -7,7 +8,6 @@
 #include <QPrinter>
 #include <QStringList>
 #include <QUrl>
-
 #include <deque>
 #include <functional>
 #include <optional>

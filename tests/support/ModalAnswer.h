@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Answers the next modal window the way a user does: once its nested event loop runs,
@@ -7,7 +8,6 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 
 inline void clickInNextModal(const QString& buttonName, std::function<void(QWidget*)> inspect = {})

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Desktop palettes for colour tests. In each, Window and Button differ, and WindowText, ButtonText and

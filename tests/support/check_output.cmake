@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DCOMMAND=<program;args...> [-DISSUES=<regex>] [-DALLOWED=<regex>] -P check_output.cmake
 # Runs a checker and fails when it fails, or when a line of its output matches ISSUES (default: any
 # line) without matching ALLOWED. Some checkers report problems and still exit 0.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DBUILD_DIR=<build> -DLINTIAN=<lintian> -DOUTPUT_DIR=<folder> -P package_lintian.cmake
 file(REMOVE_RECURSE ${OUTPUT_DIR})
 execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${OUTPUT_DIR}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CoinArt.h"
 
 #include "catalogue/Catalogue.h"
@@ -10,7 +11,6 @@
 #include <QRadialGradient>
 #include <QRegularExpression>
 #include <QtMath>
-
 #include <array>
 #include <cmath>
 
@@ -28,20 +28,20 @@ struct Metal
     QColor dark;
 };
 
-const Metal Silver{QColor(0xF4, 0xF5, 0xF7), QColor(0xC3, 0xC7, 0xCD), QColor(0x6F, 0x75, 0x7E)};
-const Metal Brass{QColor(0xFB, 0xE7, 0x9A), QColor(0xD9, 0xB0, 0x45), QColor(0x86, 0x62, 0x16)};
-const Metal NordicGold{QColor(0xF7, 0xE6, 0xA8), QColor(0xD3, 0xB8, 0x62), QColor(0x6A, 0x54, 0x14)};
-const Metal Copper{QColor(0xF6, 0xBE, 0x98), QColor(0xC2, 0x6B, 0x3D), QColor(0x4E, 0x1F, 0x08)};
+const Metal Silver { QColor(0xF4, 0xF5, 0xF7), QColor(0xC3, 0xC7, 0xCD), QColor(0x6F, 0x75, 0x7E) };
+const Metal Brass { QColor(0xFB, 0xE7, 0x9A), QColor(0xD9, 0xB0, 0x45), QColor(0x86, 0x62, 0x16) };
+const Metal NordicGold { QColor(0xF7, 0xE6, 0xA8), QColor(0xD3, 0xB8, 0x62), QColor(0x6A, 0x54, 0x14) };
+const Metal Copper { QColor(0xF6, 0xBE, 0x98), QColor(0xC2, 0x6B, 0x3D), QColor(0x4E, 0x1F, 0x08) };
 
 const QString FontFamily = u"DejaVu Sans"_s;
 
-constexpr std::array<const char*, cat::DenominationCount> valueTexts{"2 €", "1 €", "50 c", "20 c",
-                                                                    "10 c", "5 c", "2 c", "1 c"};
-constexpr std::array<const char*, cat::DenominationCount> numberTexts{"2", "1", "50", "20", "10", "5", "2", "1"};
+constexpr std::array<const char*, cat::DenominationCount> valueTexts { "2 €", "1 €", "50 c", "20 c", "10 c", "5 c",
+    "2 c", "1 c" };
+constexpr std::array<const char*, cat::DenominationCount> numberTexts { "2", "1", "50", "20", "10", "5", "2", "1" };
 
 // Short forms of the issuers, in slot order, for the coins' small lettering.
-constexpr std::array<const char*, cat::IssuerCount> issuerCodes{
-    "ALL", "AUT", "BEL", "ESP", "FIN", "FRA", "GRÈ", "IRL", "ITA", "LUX", "P-B", "POR", "RSM", "VAT", "MCO", "SLO"};
+constexpr std::array<const char*, cat::IssuerCount> issuerCodes { "ALL", "AUT", "BEL", "ESP", "FIN", "FRA", "GRÈ",
+    "IRL", "ITA", "LUX", "P-B", "POR", "RSM", "VAT", "MCO", "SLO" };
 
 QString qs(std::string_view text)
 {
@@ -51,8 +51,8 @@ QString qs(std::string_view text)
 // "Porte de Brandebourg" -> "PB", "Mozart" -> "MOZ", "Albert II" -> "A II": enough to tell designs apart.
 QString designInitials(std::string_view name)
 {
-    static const QStringList minorWords{u"le"_s, u"la"_s, u"les"_s, u"l"_s, u"de"_s, u"d"_s, u"du"_s, u"des"_s,
-                                        u"et"_s, u"von"_s, u"del"_s, u"della"_s, u"sur"_s, u"il"_s};
+    static const QStringList minorWords { u"le"_s, u"la"_s, u"les"_s, u"l"_s, u"de"_s, u"d"_s, u"du"_s, u"des"_s,
+        u"et"_s, u"von"_s, u"del"_s, u"della"_s, u"sur"_s, u"il"_s };
     QStringList words;
     for (const QString& word : qs(name).split(QRegularExpression(u"[\\s\\-'()]+"_s), Qt::SkipEmptyParts)) {
         if (!minorWords.contains(word.toLower()))
@@ -84,14 +84,14 @@ QFont fontOfPixelSize(qreal pixels, int weight = QFont::Bold, bool condensed = t
 
 // Text centred on a point, shrunk until it fits the width; drawn struck into the metal.
 void strikeText(QPainter& painter, const QString& text, QPointF centre, qreal pixels, qreal maxWidth,
-                const Metal& metal, int weight = QFont::Bold)
+    const Metal& metal, int weight = QFont::Bold)
 {
     QFont font = fontOfPixelSize(pixels, weight);
     while (font.pixelSize() > 5 && QFontMetricsF(font).horizontalAdvance(text) > maxWidth)
         font.setPixelSize(font.pixelSize() - 1);
     const QFontMetricsF metrics(font);
-    const QPointF origin(centre.x() - metrics.horizontalAdvance(text) / 2,
-                         centre.y() + (metrics.ascent() - metrics.descent()) / 2);
+    const QPointF origin(
+        centre.x() - metrics.horizontalAdvance(text) / 2, centre.y() + (metrics.ascent() - metrics.descent()) / 2);
     QPainterPath path;
     path.addText(origin, font, text);
     painter.setPen(Qt::NoPen);
@@ -136,8 +136,8 @@ void strokeCircle(QPainter& painter, QPointF centre, qreal radius, const QColor&
 struct CoinFace
 {
     int denomination = 0;
-    QString issuer;  // empty on the common side
-    QString design;  // empty on the common side
+    QString issuer; // empty on the common side
+    QString design; // empty on the common side
 };
 
 // A coin of diameter `diameter` centred on `centre`.
@@ -180,15 +180,15 @@ void drawCoin(QPainter& painter, QPointF centre, qreal diameter, const CoinFace&
     if (face.issuer.isEmpty()) {
         const QString number = QString::fromUtf8(numberTexts[d]);
         strikeText(painter, number, centre - QPointF(0, field * 0.16), field * 1.05, field * 1.6, ink);
-        strikeText(painter, d <= 1 ? u"EURO"_s : u"CENT"_s, centre + QPointF(0, field * 0.55), field * 0.34,
-                   field * 1.3, ink);
+        strikeText(
+            painter, d <= 1 ? u"EURO"_s : u"CENT"_s, centre + QPointF(0, field * 0.55), field * 0.34, field * 1.3, ink);
         return;
     }
     strikeText(painter, face.issuer, centre - QPointF(0, field * 0.56), field * 0.36, field * 1.25, ink);
-    strikeText(painter, QString::fromUtf8(valueTexts[d]), centre + QPointF(0, field * 0.02), field * 0.62,
-               field * 1.75, ink);
-    strikeText(painter, face.design, centre + QPointF(0, field * 0.58), field * 0.34, field * 1.2, ink,
-               QFont::DemiBold);
+    strikeText(
+        painter, QString::fromUtf8(valueTexts[d]), centre + QPointF(0, field * 0.02), field * 0.62, field * 1.75, ink);
+    strikeText(
+        painter, face.design, centre + QPointF(0, field * 0.58), field * 0.34, field * 1.2, ink, QFont::DemiBold);
 }
 
 QImage whiteCanvas(QSize size)
@@ -218,7 +218,10 @@ QImage coinPicture(QSize size, const CoinFace& face)
 class Noise
 {
 public:
-    explicit Noise(quint32 seed) : m_state(seed) { }
+    explicit Noise(quint32 seed)
+        : m_state(seed)
+    {
+    }
     qreal next()
     {
         m_state = m_state * 1664525u + 1013904223u;
@@ -266,8 +269,8 @@ void makersMark(QPainter& painter, QRectF plate, qreal letters)
     const QFontMetricsF metrics(font);
     const QString mark = qs(cat::MakerName);
     path.addText(QPointF(plate.center().x() - metrics.horizontalAdvance(mark) / 2,
-                         plate.center().y() + (metrics.ascent() - metrics.descent()) / 2),
-                 font, mark);
+                     plate.center().y() + (metrics.ascent() - metrics.descent()) / 2),
+        font, mark);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 90));
     painter.drawPath(path.translated(1, 1));
@@ -288,7 +291,7 @@ QImage banner(QSize size, const QString& caption)
     QPainter painter(&image);
     smooth(painter);
     const qreal h = size.height();
-    drawCoin(painter, QPointF(h / 2 + 1, h / 2), h - 4, {0, {}, {}});
+    drawCoin(painter, QPointF(h / 2 + 1, h / 2), h - 4, { 0, {}, {} });
     const QRectF plate(h + 6, 4, h * 1.75, h - 8);
     makersMark(painter, plate, (h - 8) * 0.68);
     const qreal textLeft = plate.right() + 7;
@@ -335,11 +338,11 @@ QImage splash(QSize size)
     painter.drawPath(title);
 
     text(painter, QPointF(30, 132), u"Les €uros de la collection"_s, fontOfPixelSize(17, QFont::DemiBold, false),
-         QColor(0x2A, 0x30, 0x3A));
+        QColor(0x2A, 0x30, 0x3A));
 
-    drawCoin(painter, QPointF(392, 64), 88, {0, {}, {}});
-    drawCoin(painter, QPointF(354, 146), 58, {1, {}, {}});
-    drawCoin(painter, QPointF(416, 154), 40, {5, {}, {}});
+    drawCoin(painter, QPointF(392, 64), 88, { 0, {}, {} });
+    drawCoin(painter, QPointF(354, 146), 58, { 1, {}, {} });
+    drawCoin(painter, QPointF(416, 154), 40, { 5, {}, {} });
 
     text(painter, QPointF(30, 170), u"par"_s, fontOfPixelSize(14, QFont::Normal, false), QColor(0x2A, 0x30, 0x3A));
     makersMark(painter, QRectF(58, 148, 92, 32), 22);
@@ -353,11 +356,11 @@ QImage drawPicture(const PictureEntry& entry)
     switch (entry.role) {
     case Role::GalleryCoin: {
         const std::string_view design = cat::designName(entry.slot);
-        return coinPicture(entry.size, {entry.denomination, QString::fromUtf8(issuerCodes[cat::issuerOf(entry.slot)]),
-                                        designInitials(design)});
+        return coinPicture(entry.size,
+            { entry.denomination, QString::fromUtf8(issuerCodes[cat::issuerOf(entry.slot)]), designInitials(design) });
     }
     case Role::ColumnCoin:
-        return coinPicture(entry.size, {entry.denomination, {}, {}});
+        return coinPicture(entry.size, { entry.denomination, {}, {} });
     case Role::AboutBanner:
         return banner(entry.size, u"Les €uros"_s);
     case Role::PageBanner:
@@ -374,7 +377,7 @@ QImage drawIcon(int side)
     image.fill(Qt::transparent);
     QPainter painter(&image);
     smooth(painter);
-    drawCoin(painter, QPointF(side / 2.0, side / 2.0), side - qMax(1.0, side / 32.0), {0, {}, {}});
+    drawCoin(painter, QPointF(side / 2.0, side / 2.0), side - qMax(1.0, side / 32.0), { 0, {}, {} });
     return image;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The 139 pictures of the program: the window cell each one belongs to, its pixel size and the
@@ -5,7 +6,6 @@
 
 #include <QSize>
 #include <QString>
-
 #include <vector>
 
 namespace numislot::pictures {
@@ -25,12 +25,12 @@ struct JpegProfile
 struct PictureEntry
 {
     QString window; // Form1, Form3, Form5, Form7, Form16
-    QString cell;   // Image<n>
-    QString file;   // in assets/
+    QString cell; // Image<n>
+    QString file; // in assets/
     QSize size;
     JpegProfile profile;
     Role role = Role::GalleryCoin;
-    int slot = 0;         // gallery coins
+    int slot = 0; // gallery coins
     int denomination = 0; // gallery and column coins
 };
 

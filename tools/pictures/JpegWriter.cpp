@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "JpegWriter.h"
 
 #include <cstdio>
 #include <cstdlib>
-
 #include <jpeglib.h>
 #include <lcms2.h>
 
@@ -41,20 +41,16 @@ public:
         const QByteArray description = title.toLatin1() + '\0';
         const QByteArray software = QByteArrayLiteral("numislot_pictures\0");
         const QByteArray dpi = rational(quint32(density), 1);
-        std::vector<Entry> ifd0{
-            {0x010E, 2, quint32(description.size()), description},
-            {0x0112, 3, 1, short16(1)},
-            {0x011A, 5, 1, dpi},
-            {0x011B, 5, 1, dpi},
-            {0x0128, 3, 1, short16(2)},
-            {0x0131, 2, quint32(software.size()), software},
-            {0x8769, 4, 1, long32(0)}, // patched below
+        std::vector<Entry> ifd0 {
+            { 0x010E, 2, quint32(description.size()), description }, { 0x0112, 3, 1, short16(1) },
+            { 0x011A, 5, 1, dpi }, { 0x011B, 5, 1, dpi }, { 0x0128, 3, 1, short16(2) },
+            { 0x0131, 2, quint32(software.size()), software }, { 0x8769, 4, 1, long32(0) }, // patched below
         };
-        const std::vector<Entry> exifIfd{
-            {0x9000, 7, 4, QByteArrayLiteral("0230")},
-            {0xA001, 3, 1, short16(1)},
-            {0xA002, 4, 1, long32(quint32(size.width()))},
-            {0xA003, 4, 1, long32(quint32(size.height()))},
+        const std::vector<Entry> exifIfd {
+            { 0x9000, 7, 4, QByteArrayLiteral("0230") },
+            { 0xA001, 3, 1, short16(1) },
+            { 0xA002, 4, 1, long32(quint32(size.width())) },
+            { 0xA003, 4, 1, long32(quint32(size.height())) },
         };
         const quint32 ifd0Offset = 8;
         const quint32 exifOffset = ifd0Offset + blockSize(ifd0);
@@ -75,7 +71,10 @@ private:
         return out;
     }
     static QByteArray long32(quint32 value) { return short16(quint16(value & 0xFFFF)) + short16(quint16(value >> 16)); }
-    static QByteArray rational(quint32 numerator, quint32 denominator) { return long32(numerator) + long32(denominator); }
+    static QByteArray rational(quint32 numerator, quint32 denominator)
+    {
+        return long32(numerator) + long32(denominator);
+    }
 
     static quint32 extraSize(const std::vector<Entry>& entries)
     {
@@ -122,8 +121,8 @@ QByteArray iptcSegment(const QString& title)
         iptc.append(value);
     };
     field(0, QByteArray("\x00\x04", 2)); // record version 4
-    field(5, title.toLatin1());           // object name
-    field(80, QByteArrayLiteral("QVT"));  // by-line
+    field(5, title.toLatin1()); // object name
+    field(80, QByteArrayLiteral("QVT")); // by-line
     field(116, QByteArrayLiteral("QVT")); // copyright notice
     QByteArray segment = QByteArrayLiteral("Photoshop 3.0\0");
     segment.append("8BIM");
@@ -140,8 +139,8 @@ QByteArray adobeSegment(int transform)
 {
     QByteArray segment = QByteArrayLiteral("Adobe");
     putBig16(segment, 100); // DCTEncode version
-    putBig16(segment, 0);   // flags0
-    putBig16(segment, 0);   // flags1
+    putBig16(segment, 0); // flags0
+    putBig16(segment, 0); // flags1
     segment.append(char(transform));
     return segment;
 }
@@ -157,7 +156,7 @@ QByteArray srgbProfile()
     cmsCloseProfile(profile);
     if (bytes.size() >= 100) {
         QByteArray date;
-        for (const int field : {2007, 6, 1, 0, 0, 0})
+        for (const int field : { 2007, 6, 1, 0, 0, 0 })
             putBig16(date, field);
         bytes.replace(24, 12, date);
         bytes.replace(84, 16, QByteArray(16, '\0')); // profile ID: not computed
@@ -176,8 +175,8 @@ QByteArray encodeJpeg(const QImage& source, const JpegProfile& profile, const QS
 {
     const QImage image = source.convertToFormat(QImage::Format_RGB888);
 
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
+    jpeg_compress_struct info {};
+    jpeg_error_mgr errors {};
     info.err = jpeg_std_error(&errors); // a generator may stop on the library's errors
     jpeg_create_compress(&info);
     unsigned char* buffer = nullptr;

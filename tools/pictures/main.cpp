@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's 139 pictures, encodes them to their JPEG profiles and writes them with the
 // inventory table; can also write a contact sheet of all of them and the application icons.
 //
@@ -6,7 +7,6 @@
 #include "CoinArt.h"
 #include "Inventory.h"
 #include "JpegWriter.h"
-
 #include "catalogue/Catalogue.h"
 
 #include <QBuffer>
@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSaveFile>
-
 #include <cstdio>
 #include <map>
 
@@ -25,7 +24,7 @@ using namespace numislot::pictures;
 
 namespace {
 
-constexpr std::array<int, 6> IconSizes{16, 32, 48, 64, 128, 256};
+constexpr std::array<int, 6> IconSizes { 16, 32, 48, 64, 128, 256 };
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -64,8 +63,8 @@ QImage contactSheet(const std::vector<PictureEntry>& entries, const std::map<QSt
     for (int row = 0; row < cat::IssuerCount; ++row) {
         const int issuer = cat::issuerAtRow(row);
         painter.setPen(Qt::black);
-        painter.drawText(Margin, y + Row / 2, QString::fromUtf8(cat::issuers[issuer].name.data(),
-                                                                qsizetype(cat::issuers[issuer].name.size())));
+        painter.drawText(Margin, y + Row / 2,
+            QString::fromUtf8(cat::issuers[issuer].name.data(), qsizetype(cat::issuers[issuer].name.size())));
         for (const PictureEntry& entry : entries) {
             if (entry.role != Role::GalleryCoin || cat::issuerOf(entry.slot) != issuer)
                 continue;
@@ -102,11 +101,10 @@ int main(int argc, char** argv)
 
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption assetsOption(u"assets"_s, u"Folder receiving the pictures and inventory.csv."_s,
-                                          u"dir"_s);
+    const QCommandLineOption assetsOption(u"assets"_s, u"Folder receiving the pictures and inventory.csv."_s, u"dir"_s);
     const QCommandLineOption sheetOption(u"sheet"_s, u"Also write a contact sheet of all pictures."_s, u"png"_s);
     const QCommandLineOption scaleOption(u"scale"_s, u"Magnification of the contact sheet."_s, u"n"_s, u"1"_s);
-    parser.addOptions({assetsOption, sheetOption, scaleOption});
+    parser.addOptions({ assetsOption, sheetOption, scaleOption });
     parser.process(application);
     if (!parser.isSet(assetsOption))
         parser.showHelp(2);
