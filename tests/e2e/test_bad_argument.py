@@ -6,7 +6,7 @@ stays usable, its caption unchanged."""
 import os
 
 import x11session as x
-from x11session import SavePrompt, Session, fail
+from x11session import SavePrompt, fail
 
 MESSAGE_TITLE = "^" + x.MAIN_TITLE + "$"
 
@@ -48,13 +48,8 @@ def check(session, path):
 
 
 def test(program_path):
-    for make in (missing_file, directory, named_pipe):
-        with Session(program_path) as session:
-            try:
-                check(session, make(session))
-            except x.Failure as failure:
-                fail("%s: %s" % (make.__name__, failure))
-            print("ok " + make.__name__)
+    x.run_cases(program_path, [(make.__name__, lambda session, make=make: check(session, make(session)))
+                               for make in (missing_file, directory, named_pipe)])
 
 
 if __name__ == "__main__":

@@ -11,7 +11,7 @@ import os
 import sys
 
 import x11session as x
-from x11session import SavePrompt, Session, fail, save_through_dialog, wait_until
+from x11session import SavePrompt, fail, save_through_dialog, wait_until
 
 DETAIL_SIZE = (690, 173)
 
@@ -97,13 +97,7 @@ CASES = {"windows": windows, "prompt_keys": prompt_keys}
 
 
 def test(program_path):
-    for name in sys.argv[2:] or CASES:
-        with Session(program_path, window_manager=True) as session:
-            try:
-                CASES[name](session)
-            except x.Failure as failure:
-                fail("%s: %s" % (name, failure))
-            print("ok " + name)
+    x.run_cases(program_path, [(name, CASES[name]) for name in sys.argv[2:] or CASES], window_manager=True)
 
 
 if __name__ == "__main__":

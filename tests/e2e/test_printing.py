@@ -11,7 +11,7 @@ import os
 import sys
 
 import x11session as x
-from x11session import Cups, Session, fail, wait_until
+from x11session import Cups, fail, wait_until
 
 PRINT_DIALOG = "^(Imprimer|Print)$"
 OWNED_MARKS = ["2€", "1€", "50c€", "20c€", "10c€", "5c€", "2c€", "1c€"]
@@ -134,13 +134,7 @@ CASES = {"to_printer": to_printer, "to_file": to_file}
 
 
 def test(program_path):
-    for name in sys.argv[2:] or CASES:
-        with Session(program_path) as session:
-            try:
-                CASES[name](session)
-            except x.Failure as failure:
-                fail("%s: %s" % (name, failure))
-            print("ok " + name)
+    x.run_cases(program_path, [(name, CASES[name]) for name in sys.argv[2:] or CASES])
 
 
 if __name__ == "__main__":

@@ -6,7 +6,7 @@ ends with status 0, "&Non" ends without writing, and ending through the prompt r
 import os
 
 import x11session as x
-from x11session import SavePrompt, Session, fail, wait_until
+from x11session import SavePrompt, fail
 
 REPORT = "NumislotImprim.txt"
 
@@ -61,13 +61,7 @@ def close_box_unmodified(session):
 
 
 def test(program_path):
-    for case in (cancel_keeps_running, close_box_unmodified):
-        with Session(program_path) as session:
-            try:
-                case(session)
-            except x.Failure as failure:
-                fail("%s: %s" % (case.__name__, failure))
-            print("ok " + case.__name__)
+    x.run_cases(program_path, [(case.__name__, case) for case in (cancel_keeps_running, close_box_unmodified)])
 
 
 if __name__ == "__main__":

@@ -10,7 +10,7 @@ platform chosen, the program runs on X11, where it can place its windows."""
 import os
 
 import x11session as x
-from x11session import Session, Weston, fail, wait_until
+from x11session import Weston, fail, wait_until
 
 # The sixteen labels of a complete collection, lime behind each name: a few hundred pixels each.
 LIME_PIXELS_OF_ALL_LABELS = 16 * 250
@@ -86,13 +86,7 @@ def both_displays_prefer_x11(session):
 
 
 def test(program_path):
-    for case in (wayland_chosen, no_display, display_without_server, both_displays_prefer_x11):
-        with Session(program_path) as session:
-            try:
-                case(session)
-            except x.Failure as failure:
-                fail("%s: %s" % (case.__name__, failure))
-            print("ok " + case.__name__)
+    x.run_cases(program_path, [(case.__name__, case) for case in (wayland_chosen, no_display, display_without_server, both_displays_prefer_x11)])
 
 
 if __name__ == "__main__":

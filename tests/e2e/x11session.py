@@ -765,6 +765,17 @@ class Weston:
 _weston_numbers = itertools.count()
 
 
+def run_cases(program_path, cases, **session_options):
+    """Runs each (name, case) in a session of its own; the first failure fails the test, named."""
+    for name, case in cases:
+        with Session(program_path, **session_options) as session:
+            try:
+                case(session)
+            except Failure as failure:
+                fail("%s: %s" % (name, failure))
+            print("ok " + name)
+
+
 def main(test):
     """Runs test(program_path); prints the outcome and exits with ctest's status."""
     require_tools("Xvfb", "xdotool", "xwininfo", "import")
