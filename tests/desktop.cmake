@@ -29,9 +29,9 @@ if(NUMISLOT_PYTHON3)
     endforeach()
     # Tests of several cases, one entry per case.
     foreach(test_case printing:to_printer printing:to_file keyboard:windows keyboard:prompt_keys)
-        string(REPLACE ":" ";" parts ${test_case})
-        list(GET parts 0 file)
-        list(GET parts 1 case)
+        string(REPLACE ":" ";" file_and_case ${test_case})
+        list(GET file_and_case 0 file)
+        list(GET file_and_case 1 case)
         add_test(NAME e2e_${file}_${case}
                  COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_${file}.py $<TARGET_FILE:numislot> ${case})
         set_tests_properties(e2e_${file}_${case} PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77 LABELS e2e
