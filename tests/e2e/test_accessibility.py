@@ -27,7 +27,9 @@ def tree(root, limit=3000):
     while pending and len(nodes) < limit:
         node = pending.pop()
         try:
-            nodes.append((node.getRoleName(), node.name or ""))
+            role = node.getRoleName()
+            # AT-SPI 2.56 (Debian 13) calls a push button plainly "button".
+            nodes.append(("push button" if role == "button" else role, node.name or ""))
             pending.extend(node.getChildAtIndex(i) for i in range(node.childCount))
         except Exception:  # a node that went away while the tree was read
             continue
