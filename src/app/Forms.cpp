@@ -70,24 +70,29 @@ void destroyForms()
 
 namespace {
 
-void choosePlatform()
+bool choosePlatform()
 {
     // The windows are placed by the program (splash over the main window, prompts centred on it, no
     // title-bar buttons on the detail window), which a Wayland compositor does not let a client do.
     // Every Wayland session has an X server through XWayland, so X11 comes first when one is named,
     // Wayland second should it not answer. Without one Qt picks Wayland itself; a platform the user
     // chose is kept.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb;wayland"));
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb;wayland"));
+    return true;
 }
 
 } // namespace
 
 int runApplication(int& argc, char** argv, toolkit::Services& services)
 {
-    choosePlatform();
+    const bool platformChosen = choosePlatform();
     toolkit::installFontSubstitutes();
     toolkit::Application application(argc, argv);
+    // The choice was this program's own: the mail program or browser it starts makes its own.
+    if (platformChosen)
+        qunsetenv("QT_QPA_PLATFORM");
     application.setServices(&services);
     services.setApplicationTitle(toolkit::qs(catalogue::ApplicationTitle));
     // Lets the desktop match the windows to the installed entry.
