@@ -2,6 +2,7 @@
 #include "forms/Unit16.h"
 
 #include "catalogue/GalleryLayout.h"
+#include "forms/Controls.h"
 #include "forms/Geometry.h"
 #include "forms/Unit6.h"
 #include "toolkit/Colours.h"
@@ -130,11 +131,7 @@ void TForm16::buildContent()
         contentWidth = std::max(contentWidth, separator->geometry().right() + 1);
     }
 
-    m_button1 = new QPushButton(u"Imprimer"_s, m_content);
-    m_button1->setObjectName(u"Button1"_s);
-    m_button1->setGeometry(toQRect(GalleryPrintButton));
-    // Return and Enter press it when it has the focus, as Space does.
-    m_button1->setAutoDefault(true);
+    m_button1 = makeButton(m_content, u"Button1"_s, u"Imprimer"_s, toQRect(GalleryPrintButton));
     connect(m_button1, &QPushButton::clicked, this, &TForm16::Button1Click);
 
     // The scroll range follows the controls' extent: exactly the content height, never the window's.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/Unit2.h"
 
+#include "forms/Controls.h"
 #include "toolkit/Environment.h"
 #include "toolkit/FirstShow.h"
 #include "toolkit/Placement.h"
@@ -46,11 +47,9 @@ TForm2::TForm2(QWidget* parent)
     };
     QWidget* previous = nullptr;
     for (const Answer& answer : answers) {
-        auto* button = new QPushButton(QString::fromUtf16(answer.caption), this);
-        button->setObjectName(QString::fromUtf16(answer.name));
-        button->setGeometry(answer.left, 47, 65, 25);
         // No default button: Return and Enter press the focused one, Escape none.
-        button->setAutoDefault(true);
+        QPushButton* button = makeButton(
+            this, QString::fromUtf16(answer.name), QString::fromUtf16(answer.caption), QRect(answer.left, 47, 65, 25));
         const int result = answer.result;
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
         if (previous)

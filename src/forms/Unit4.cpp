@@ -3,6 +3,7 @@
 
 #include "catalogue/Colours.h"
 #include "catalogue/GalleryLayout.h"
+#include "forms/Controls.h"
 #include "forms/Geometry.h"
 #include "forms/Unit16.h"
 #include "toolkit/Colours.h"
@@ -28,9 +29,7 @@ TForm4::TForm4(QWidget* parent)
     setFixedSize(DetailClientSize.width, DetailClientSize.height);
     toolkit::paintWhite(this);
 
-    m_button1 = new QPushButton(u"&Ok"_s, this);
-    m_button1->setObjectName(u"Button1"_s);
-    m_button1->setGeometry(toQRect(DetailOkButton));
+    m_button1 = makeButton(this, u"Button1"_s, u"&Ok"_s, toQRect(DetailOkButton));
     m_button1->setDefault(true);
     connect(m_button1, &QPushButton::clicked, this, [this] { done(toolkit::ResultOk); });
 
