@@ -412,6 +412,7 @@ void TForm1::Button1Click()
 
 void TForm1::Quitter1Click()
 {
+    // The menu's "&Quitter" ends at once by design: no save prompt, and the report file stays.
     m_services.exitProcess(0);
 }
 
