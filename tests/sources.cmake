@@ -1,4 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+# The source tree's own rules: the layers of src/ and the format.
+
+# A folder of src/ uses only the folders below it; an include across that fails here.
+add_test(NAME layers_kept COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/src
+                                  -P ${CMAKE_CURRENT_SOURCE_DIR}/support/check_layers.cmake)
+set_tests_properties(layers_kept PROPERTIES LABELS layers)
+
 # The tree kept to .clang-format. Skipped where clang-format 14 is missing.
 find_program(NUMISLOT_CLANG_FORMAT NAMES clang-format-14 clang-format)
 # On by default: every ctest fails when a file drifts.
