@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Build step: wraps one JPEG file into the picture stream the program embeds
-// (byte 10, "TJPEGImage", 4-byte little-endian length, the JPEG file).
+// Build step: wraps one JPEG file into the picture stream the program embeds.
 
+#include "toolkit/PictureStreamFormat.h"
+
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -26,12 +28,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s: not a complete JPEG file\n", argv[1]);
         return 1;
     }
-    const std::string className = "TJPEGImage";
-    std::vector<unsigned char> stream;
-    stream.push_back(static_cast<unsigned char>(className.size()));
-    stream.insert(stream.end(), className.begin(), className.end());
-    for (int shift = 0; shift < 32; shift += 8)
-        stream.push_back(static_cast<unsigned char>(size >> shift));
+    const std::string header = numislot::toolkit::pictureStreamHeader(static_cast<std::uint32_t>(size));
+    std::vector<unsigned char> stream(header.begin(), header.end());
     stream.insert(stream.end(), jpeg.begin(), jpeg.end());
 
     const std::string temporary = std::string(argv[2]) + ".part";

@@ -71,15 +71,15 @@ inline constexpr int Slovenia = 15;
 
 constexpr int slotOf(int issuer, int denomination)
 {
-    return 8 * issuer + denomination + 1;
+    return DenominationCount * issuer + denomination + 1;
 }
 constexpr int issuerOf(int slot)
 {
-    return (slot - 1) / 8;
+    return (slot - 1) / DenominationCount;
 }
 constexpr int denominationOf(int slot)
 {
-    return (slot - 1) % 8;
+    return (slot - 1) % DenominationCount;
 }
 constexpr bool isSlot(int slot)
 {
@@ -95,6 +95,9 @@ constexpr int issuerAtRow(int row)
     }
     return -1;
 }
+
+// Every coordinate and size of the layouts is a pixel of a screen at this resolution.
+inline constexpr int DesignPixelsPerInch = 96;
 
 struct Rect
 {
@@ -121,7 +124,7 @@ constexpr Rect checkBoxRect(int slot)
 // Tab walks the grid row by row in display order.
 constexpr int checkBoxTabOrder(int slot)
 {
-    return 8 * issuers[issuerOf(slot)].displayRow + denominationOf(slot);
+    return DenominationCount * issuers[issuerOf(slot)].displayRow + denominationOf(slot);
 }
 
 inline constexpr int IssuerLabelRight = 81;
@@ -165,10 +168,11 @@ std::string coinHint(int slot);
 // Gallery cell Image<n> holds slot n, except that the Slovénie and Vatican blocks are exchanged.
 constexpr int galleryCellOfSlot(int slot)
 {
-    if (slot >= 105 && slot <= 112)
-        return slot + 16;
-    if (slot >= 121 && slot <= 128)
-        return slot - 16;
+    constexpr int exchange = slotOf(Slovenia, 0) - slotOf(Vatican, 0);
+    if (issuerOf(slot) == Vatican)
+        return slot + exchange;
+    if (issuerOf(slot) == Slovenia)
+        return slot - exchange;
     return slot;
 }
 constexpr int slotOfGalleryCell(int cell)

@@ -16,7 +16,11 @@ inline constexpr Colour White = 0xFFFFFF;
 // Complete issuers' button text where the desktop's button face is too dark for the dark green.
 inline constexpr Colour LightGreen = 0x90EE90;
 inline constexpr Colour SystemColourFlag = 0x80000000;
-inline constexpr Colour ButtonFace = SystemColourFlag | 15;
-inline constexpr Colour WindowText = SystemColourFlag | 8;
+// The system colours' indexes, in the low byte.
+inline constexpr Colour SystemWindowIndex = 5;
+inline constexpr Colour SystemWindowTextIndex = 8;
+inline constexpr Colour SystemButtonFaceIndex = 15;
+inline constexpr Colour ButtonFace = SystemColourFlag | SystemButtonFaceIndex;
+inline constexpr Colour WindowText = SystemColourFlag | SystemWindowTextIndex;
 
 } // namespace numislot::catalogue

@@ -23,7 +23,7 @@ inline constexpr int GalleryContentHeight = 1920; // bottom edge of the last cap
 inline constexpr int GalleryCaptionCentre = 312;
 inline constexpr int GalleryCaptionHeight = 13;
 inline constexpr int GalleryMiddleLine = 40; // below the row top: coins line up on their centres
-inline constexpr Size GallerySeparatorSize { 609, 9 };
+inline constexpr Size GallerySeparatorSize { 609, 9 }; // the print pages draw the same rules
 inline constexpr Rect GalleryPrintButton { 536, 379, 81, 33 };
 // The print button comes back this far below the visible top when the pointer crosses the background.
 inline constexpr int GalleryPrintButtonAnchor = 379;
@@ -86,13 +86,13 @@ inline constexpr std::array<std::array<Size, DenominationCount>, IssuerCount> ga
 inline constexpr std::array<int, 11> galleryShortCells { 18, 21, 37, 53, 57, 59, 61, 69, 89, 101, 104 };
 
 // The Slovénie row was placed by hand, off the column grid and at sizes of its own.
-inline constexpr int GallerySloveniaFirstCell = 105;
+inline constexpr int GallerySloveniaFirstCell = galleryCellOfSlot(slotOf(Slovenia, 0));
 inline constexpr std::array<int, DenominationCount> gallerySloveniaLefts { 17, 112, 192, 274, 350, 412, 488, 552 };
 inline constexpr std::array<Size, DenominationCount> gallerySloveniaSizes { { { 73, 74 }, { 75, 76 }, { 74, 75 },
     { 70, 71 }, { 62, 62 }, { 67, 68 }, { 58, 59 }, { 52, 48 } } };
 
 // Vatican's 1 cent sits one pixel left of its column.
-inline constexpr int GalleryOffColumnCell = 128;
+inline constexpr int GalleryOffColumnCell = galleryCellOfSlot(slotOf(Vatican, DenominationCount - 1));
 inline constexpr int GalleryOffColumnLeft = 565;
 
 constexpr bool isGalleryCell(int cell)
@@ -102,7 +102,7 @@ constexpr bool isGalleryCell(int cell)
 
 constexpr Size galleryPictureSize(int cell)
 {
-    return galleryPictureSizes[(cell - 1) / 8][(cell - 1) % 8];
+    return galleryPictureSizes[(cell - 1) / DenominationCount][(cell - 1) % DenominationCount];
 }
 
 // The display row (0..15) whose cells include `cell`.
@@ -122,7 +122,7 @@ constexpr bool isGalleryShortCell(int cell)
 
 constexpr Rect galleryCellRect(int cell)
 {
-    const int denomination = (cell - 1) % 8;
+    const int denomination = (cell - 1) % DenominationCount;
     const int rowTop = galleryRows[galleryRowOfCell(cell)].rowTop;
     int left = galleryColumnLefts[denomination];
     Size size = galleryPictureSize(cell);

@@ -153,7 +153,8 @@ bool printCataloguePages(QPrinter& printer, const QList<const QWidget*>& pages)
     if (!painter.begin(&printer))
         return false;
     // Vector drawing under the scale: the page is never turned into one printer-sized image.
-    painter.scale(printer.logicalDpiX() / 96.0, printer.logicalDpiY() / 96.0);
+    painter.scale(double(printer.logicalDpiX()) / catalogue::DesignPixelsPerInch,
+        double(printer.logicalDpiY()) / catalogue::DesignPixelsPerInch);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const QWidget* page : pages) {
         if (page != pages.constFirst())

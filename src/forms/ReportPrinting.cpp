@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/ReportPrinting.h"
 
+#include "catalogue/Catalogue.h"
+#include "printing/OwnedReport.h"
 #include "toolkit/Services.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -17,12 +19,12 @@ namespace numislot {
 
 namespace {
 
-// Pixel sizes are screen pixels at 96 dpi; on paper the same height is kept in points.
+// Pixel sizes are the design's screen pixels; on paper the same height is kept in points.
 QFont paperFont(const QFont& font)
 {
     QFont paper = font;
     if (font.pixelSize() > 0)
-        paper.setPointSizeF(font.pixelSize() * 72.0 / 96.0);
+        paper.setPointSizeF(font.pixelSize() * 72.0 / catalogue::DesignPixelsPerInch);
     return paper;
 }
 
@@ -34,7 +36,7 @@ bool loadReportFile(QTextEdit& richEdit, const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
-    QStringDecoder decoder("windows-1252");
+    QStringDecoder decoder(printing::ReportEncoding);
     if (!decoder.isValid())
         return false;
     QString text = decoder(bytes);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The two catalogue print pages as laid out at 96 pixels per inch: eight rows of coin boxes each, with
+// The two catalogue print pages as laid out in the design's pixels: eight rows of coin boxes each, with
 // the issuer's name to the right, thin separators between the rows and the page's number at the foot.
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/GalleryLayout.h"
 
 #include <array>
 #include <string_view>
@@ -62,16 +63,16 @@ struct CataloguePage
     catalogue::Rect banner; // Image1, the maker's mark; empty when the page has none
 };
 
-inline constexpr int SeparatorWidth = 609;
-inline constexpr int SeparatorHeight = 9;
+inline constexpr int SeparatorWidth = catalogue::GallerySeparatorSize.width;
+inline constexpr int SeparatorHeight = catalogue::GallerySeparatorSize.height;
 inline constexpr int PageLabelWidth = 57;
 inline constexpr int PageLabelHeight = 20;
 inline constexpr int PageLabelPixelHeight = 16;
 
 namespace detail {
-inline constexpr std::array<int, 8> page1WideLefts { 13, 93, 172, 252, 332, 412, 491, 571 };
-inline constexpr std::array<int, 8> page1Lefts { 16, 95, 173, 252, 330, 409, 487, 566 };
-inline constexpr std::array<int, 8> page2Lefts { 21, 100, 178, 257, 335, 414, 492, 571 };
+inline constexpr std::array<int, catalogue::DenominationCount> page1WideLefts { 13, 93, 172, 252, 332, 412, 491, 571 };
+inline constexpr std::array<int, catalogue::DenominationCount> page1Lefts { 16, 95, 173, 252, 330, 409, 487, 566 };
+inline constexpr std::array<int, catalogue::DenominationCount> page2Lefts { 21, 100, 178, 257, 335, 414, 492, 571 };
 inline constexpr BoxSize wide = boxSizes[0];
 inline constexpr BoxSize narrow { 76, 76 };
 } // namespace detail

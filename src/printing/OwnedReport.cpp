@@ -59,14 +59,14 @@ qsizetype codePointCount(QStringView text)
 QByteArray toWindows1252(const QString& text)
 {
     // Stateless, so that a lone surrogate is never held over to the next call.
-    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
+    QStringEncoder encoder(ReportEncoding, QStringConverter::Flag::Stateless);
     QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError() && bytes.size() == codePointCount(text) && !text.contains(u'\r') && !text.contains(u'\n'))
         return bytes;
 
     // Character by character, each one kept only when it comes back unchanged: the ICU encoder
     // keeps its error flag across resetState(), so the flag cannot tell which one failed.
-    QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(ReportEncoding, QStringConverter::Flag::Stateless);
     bytes.clear();
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype length

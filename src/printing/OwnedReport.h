@@ -11,6 +11,9 @@
 
 namespace numislot::printing {
 
+// The report's encoding, as the library's converters name it.
+inline constexpr char ReportEncoding[] = "windows-1252";
+
 // caption: the main window's caption; countText: the status label's text, copied as it reads.
 QByteArray ownedReport(const collection::Ownership& ownership, const QString& caption, const QString& countText);
 

@@ -22,11 +22,11 @@ QColor toQColor(catalogue::Colour colour, const QPalette& palette)
 {
     if (colour & catalogue::SystemColourFlag) {
         switch (colour & 0xFF) {
-        case 5:
+        case catalogue::SystemWindowIndex:
             return palette.color(QPalette::Base);
-        case 8:
+        case catalogue::SystemWindowTextIndex:
             return palette.color(QPalette::WindowText);
-        case 15:
+        case catalogue::SystemButtonFaceIndex:
             return palette.color(QPalette::Button);
         default:
             return palette.color(QPalette::Window);

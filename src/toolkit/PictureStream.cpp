@@ -13,13 +13,13 @@ PictureStreamContent parsePictureStream(QByteArrayView stream)
     if (stream.isEmpty())
         return { {}, u"Flux d'image vide"_s };
     const auto nameLength = qsizetype(quint8(stream[0]));
-    if (stream.size() < 1 + nameLength + 4)
+    if (stream.size() < 1 + nameLength + PictureStreamLengthBytes)
         return { {}, u"Flux d'image tronqué"_s };
     const QByteArrayView className = stream.sliced(1, nameLength);
     if (className != PictureClassName)
         return { {}, u"Classe d'image inconnue : %1"_s.arg(QString::fromLatin1(className)) };
     const quint32 length = qFromLittleEndian<quint32>(stream.data() + 1 + nameLength);
-    const QByteArrayView jpeg = stream.sliced(1 + nameLength + 4);
+    const QByteArrayView jpeg = stream.sliced(1 + nameLength + PictureStreamLengthBytes);
     if (qsizetype(length) != jpeg.size())
         return { {}, u"Longueur d'image incorrecte : %1 annoncés, %2 présents"_s.arg(length).arg(jpeg.size()) };
     if (jpeg.size() < 4 || !jpeg.startsWith("\xFF\xD8") || !jpeg.endsWith("\xFF\xD9"))
@@ -29,13 +29,10 @@ PictureStreamContent parsePictureStream(QByteArrayView stream)
 
 QByteArray makePictureStream(QByteArrayView jpeg)
 {
+    const std::string header = pictureStreamHeader(quint32(jpeg.size()));
     QByteArray stream;
-    stream.reserve(1 + PictureClassName.size() + 4 + jpeg.size());
-    stream.append(char(PictureClassName.size()));
-    stream.append(PictureClassName);
-    char length[4];
-    qToLittleEndian<quint32>(quint32(jpeg.size()), length);
-    stream.append(length, 4);
+    stream.reserve(qsizetype(header.size()) + jpeg.size());
+    stream.append(header.data(), qsizetype(header.size()));
     stream.append(jpeg);
     return stream;
 }

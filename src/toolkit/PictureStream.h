@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The stored form of an embedded picture: a length-prefixed class name, a 4-byte little-endian
-// length L and a complete JPEG file of exactly L bytes.
+// The stored form of an embedded picture (PictureStreamFormat.h): a length-prefixed class name, a
+// 4-byte little-endian length L and a complete JPEG file of exactly L bytes.
+
+#include "toolkit/PictureStreamFormat.h"
 
 #include <QByteArrayView>
 #include <QSize>
@@ -10,7 +12,8 @@
 
 namespace numislot::toolkit {
 
-inline constexpr QByteArrayView PictureClassName = "TJPEGImage";
+inline constexpr QByteArrayView PictureClassName { PictureStreamClassName.data(),
+    qsizetype(PictureStreamClassName.size()) };
 
 struct PictureStreamContent
 {

@@ -7,11 +7,13 @@ target_sources(numislot_toolkit PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Picture.h ${CMAKE_CURRENT_LIST_DIR}/Picture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureCell.h ${CMAKE_CURRENT_LIST_DIR}/PictureCell.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureStream.h ${CMAKE_CURRENT_LIST_DIR}/PictureStream.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PictureStreamFormat.h
 )
 
 # A plain host program, so the build needs nothing but a compiler to make the streams.
 add_executable(numislot_picture_stream ${PROJECT_SOURCE_DIR}/tools/picture_stream.cpp)
 set_target_properties(numislot_picture_stream PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+target_include_directories(numislot_picture_stream PRIVATE ${PROJECT_SOURCE_DIR}/src)
 
 set(NUMISLOT_ASSETS_DIR ${PROJECT_SOURCE_DIR}/assets)
 set(NUMISLOT_PICTURE_INVENTORY ${NUMISLOT_ASSETS_DIR}/inventory.csv)
