@@ -6,6 +6,13 @@ find_program(NUMISLOT_DESKTOP_FILE_VALIDATE desktop-file-validate)
 find_program(NUMISLOT_APPSTREAMCLI appstreamcli)
 set(NUMISLOT_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
 
+# The main window's grid as JSON, from the catalogue: the session helper clicks where the program
+# draws. Beside the program, where tools/screenshots looks for it.
+add_executable(numislot_print_layout support/print_layout.cpp)
+target_link_libraries(numislot_print_layout PRIVATE numislot_core)
+set_target_properties(numislot_print_layout PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR} AUTOMOC OFF)
+set(NUMISLOT_E2E_ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1;NUMISLOT_LAYOUT=$<TARGET_FILE:numislot_print_layout>")
+
 if(NUMISLOT_DESKTOP_FILE_VALIDATE)
     add_test(NAME desktop_entry_valid
              COMMAND ${NUMISLOT_DESKTOP_FILE_VALIDATE} ${NUMISLOT_PACKAGING}/${NUMISLOT_APP_ID}.desktop)
@@ -15,7 +22,8 @@ endif()
 
 if(NUMISLOT_PYTHON3)
     add_test(NAME install_tree
-             COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/check_install.py ${PROJECT_BINARY_DIR})
+             COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/check_install.py ${PROJECT_BINARY_DIR}
+                     ${NUMISLOT_APP_ID})
     set_tests_properties(install_tree PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77)
 
     # wayland, window_manager, accessibility and the cases below run real desktop components (Weston,
@@ -25,7 +33,7 @@ if(NUMISLOT_PYTHON3)
                  COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_${name}.py $<TARGET_FILE:numislot>)
         # Each test runs its own Xvfb; the program must not inherit the offscreen platform.
         set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 180 SKIP_RETURN_CODE 77 LABELS e2e
-                             ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
+                             ENVIRONMENT "${NUMISLOT_E2E_ENVIRONMENT}")
     endforeach()
     # Tests of several cases, one entry per case.
     foreach(test_case printing:to_printer printing:to_file keyboard:windows keyboard:prompt_keys)
@@ -35,6 +43,6 @@ if(NUMISLOT_PYTHON3)
         add_test(NAME e2e_${file}_${case}
                  COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_${file}.py $<TARGET_FILE:numislot> ${case})
         set_tests_properties(e2e_${file}_${case} PROPERTIES TIMEOUT 120 SKIP_RETURN_CODE 77 LABELS e2e
-                             ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
+                             ENVIRONMENT "${NUMISLOT_E2E_ENVIRONMENT}")
     endforeach()
 endif()

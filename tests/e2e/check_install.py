@@ -14,7 +14,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-APP_ID = "org.example.Numislot"
+APP_ID = None  # the build's own, given on the command line
 MIME_TYPE = "application/x-numislot-collection"
 PREFIX = "/opt/numislot-check"
 SKIP = 77
@@ -124,9 +124,11 @@ def check(build_dir, stage):
 
 
 def main():
-    if len(sys.argv) != 2:
-        print("usage: %s <build directory>" % sys.argv[0])
+    global APP_ID
+    if len(sys.argv) != 3:
+        print("usage: %s <build directory> <application id>" % sys.argv[0])
         return 2
+    APP_ID = sys.argv[2]
     if not shutil.which("cmake"):
         print("skipped: cmake not found")
         return SKIP

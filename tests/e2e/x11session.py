@@ -12,6 +12,7 @@ import ctypes
 import glob
 import html
 import itertools
+import json
 import os
 import re
 import select
@@ -33,13 +34,7 @@ MAIN_TITLE = "Numislot par QVT"
 CLIENT_WIDTH = 690
 CLIENT_HEIGHT = 525
 
-# Row tops of the grid by display row; issuers by slot order with their display row.
-ROW_TOP = [77 + 25 * row for row in range(16)]
-DISPLAY_ROW = [0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 15, 10, 14]
-MONACO = 14
-ISSUER_NAMES = ["Allemagne", "Autriche", "Belgique", "Espagne", "Finlande", "France", "Grèce", "Irlande",
-                "Italie", "Luxembourg", "Pays-Bas", "Portugal", "San Marin", "Vatican", "Monaco", "Slovénie"]
-LABEL_RIGHT = 81
+_layout = None
 
 LIME = (0x00, 0xFF, 0x00)
 SPLASH_SIZE = (445, 191)
@@ -105,18 +100,38 @@ def wait_until(predicate, timeout, what, interval=0.1):
         time.sleep(interval)
 
 
+def layout():
+    """The main window's grid from the program's own tables, as numislot_print_layout prints it (ctest
+    names it in NUMISLOT_LAYOUT): issuers in slot order with their names, display rows, label tops,
+    button rectangles and slots, and each slot's check box."""
+    global _layout
+    if _layout is None:
+        tool = os.environ.get("NUMISLOT_LAYOUT")
+        if not tool or not os.access(tool, os.X_OK):
+            fail("NUMISLOT_LAYOUT names no numislot_print_layout program (%r)" % tool)
+        _layout = json.loads(subprocess.run([tool], check=True, capture_output=True, text=True).stdout)
+    return _layout
+
+
+def __getattr__(name):
+    # Issuer names and display rows by slot order, read from the layout when a test first asks.
+    if name == "ISSUER_NAMES":
+        return [issuer["name"] for issuer in layout()["issuers"]]
+    if name == "DISPLAY_ROW":
+        return [issuer["displayRow"] for issuer in layout()["issuers"]]
+    raise AttributeError(name)
+
+
 def slot_of(issuer, denomination):
-    return 8 * issuer + denomination + 1
+    return layout()["issuers"][issuer]["slots"][denomination]
 
 
 def check_box_rect(slot):
-    issuer, denomination = divmod(slot - 1, 8)
-    height = 18 if slot == 59 else 17
-    return (112 + 64 * denomination, ROW_TOP[DISPLAY_ROW[issuer]], 13, height)
+    return tuple(layout()["checkBoxes"][slot - 1])
 
 
 def label_top(issuer):
-    return ROW_TOP[DISPLAY_ROW[issuer]] + (3 if issuer == MONACO else 2)
+    return layout()["issuers"][issuer]["labelTop"]
 
 
 class Screenshot:
@@ -479,7 +494,7 @@ class MainWindow:
         self.click(434, 488, 94, 33)
 
     def click_issuer_button(self, issuer):
-        self.click(608, ROW_TOP[DISPLAY_ROW[issuer]] - 4, 65, 25)
+        self.click(*layout()["issuers"][issuer]["button"])
 
     def menu(self, *keys):
         """Opens the "&Fichier" menu from the keyboard and presses the keys that follow in it."""
@@ -493,7 +508,7 @@ class MainWindow:
     def label_lime_share(self, shot, issuer):
         """Share of lime pixels in the last 8 x 10 pixels of the issuer's label (right-aligned at x = 81)."""
         x, y = self.origin()
-        left, top = x + LABEL_RIGHT - 8, y + label_top(issuer)
+        left, top = x + layout()["labelRight"] - 8, y + label_top(issuer)
         return shot.count(left, top, 8, 10, lambda p: p == LIME) / 80.0
 
     def box_dark_pixels(self, shot, slot):
