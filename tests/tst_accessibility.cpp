@@ -212,4 +212,4 @@ void TestDesktop::detailMarkersNamed()
 }
 
 QTEST_MAIN(TestDesktop)
-#include "tst_desktop.moc"
+#include "tst_accessibility.moc"

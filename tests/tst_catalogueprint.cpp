@@ -293,18 +293,6 @@ private Q_SLOTS:
         QVERIFY(meanDifference(painted(*window), onScreen) < 0.5);
     }
 
-    void heldBackWorkFoundAmongOtherChildren()
-    {
-        // The window's first child is not the one holding the work: it must still be found, and run once.
-        QWidget window;
-        new QObject(&window);
-        int runs = 0;
-        (new toolkit::FirstShow(&window))->add([&runs] { ++runs; });
-        toolkit::FirstShow::runFor(window);
-        toolkit::FirstShow::runFor(window);
-        QCOMPARE(runs, 1);
-    }
-
     void pageTwoFitsItsPrintedPage_data()
     {
         QTest::addColumn<QPageSize>("paper");

@@ -240,4 +240,4 @@ int main(int argc, char** argv)
     return runTestClasses<TestReportCommand, TestReportPrint>(argc, argv);
 }
 
-#include "tst_report.moc"
+#include "tst_reportcommand.moc"
