@@ -6,12 +6,12 @@
 #include "forms/Unit3.h"
 #include "forms/Unit4.h"
 #include "support/FakeServices.h"
+#include "support/ModalAnswer.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -67,18 +67,7 @@ toolkit::ModalForm* TestModalWindows::window(const QString& name) const
 int TestModalWindows::open(const QString& name, const std::function<void(toolkit::ModalForm&)>& act)
 {
     toolkit::ModalForm* form = window(name);
-    QTimer::singleShot(0, form, [form, act] {
-        QVERIFY(form->isVisible());
-        form->activateWindow();
-        // The application's active window, not only the platform's: the keys go to its focus.
-        QTRY_COMPARE(QApplication::activeWindow(), form);
-        act(*form);
-    });
-    // A window the action failed to answer must not hang the test.
-    QTimer::singleShot(5000, form, [form] {
-        if (form->isVisible())
-            form->done(-1);
-    });
+    actInNextModal(form, [form, act] { act(*form); });
     if (name == u"save prompt") {
         form->showModal();
     } else if (name == u"About") {
@@ -88,12 +77,6 @@ int TestModalWindows::open(const QString& name, const std::function<void(toolkit
         QTest::mouseClick(Form1->findChild<QPushButton*>(u"BitBtn%1"_s.arg(button)), Qt::LeftButton);
     }
     return form->result();
-}
-
-static void addWindows(const std::function<void(const char*)>& add)
-{
-    for (const char* name : { "save prompt", "About", "detail window" })
-        add(name);
 }
 
 void TestModalWindows::escapeAnswersNothing_data()
@@ -126,7 +109,8 @@ void TestModalWindows::escapeAnswersNothing()
 void TestModalWindows::closeBoxCancels_data()
 {
     QTest::addColumn<QString>("name");
-    addWindows([](const char* name) { QTest::newRow(name) << QString::fromLatin1(name); });
+    for (const char* name : { "save prompt", "About", "detail window" })
+        QTest::newRow(name) << QString::fromLatin1(name);
 }
 
 void TestModalWindows::closeBoxCancels()
@@ -141,11 +125,11 @@ void TestModalWindows::centredOverTheMainWindowWhereverItMoved_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QPoint>("mainAt");
-    addWindows([](const char* name) {
-        QTest::addRow("%s, left", name) << QString::fromLatin1(name) << QPoint(10, 20);
-        QTest::addRow("%s, right", name) << QString::fromLatin1(name) << QPoint(400, 160);
-        QTest::addRow("%s, partly off the screen", name) << QString::fromLatin1(name) << QPoint(-200, 300);
-    });
+    QTest::newRow("save prompt") << u"save prompt"_s << QPoint(40, 30);
+    QTest::newRow("About") << u"About"_s << QPoint(40, 30);
+    QTest::newRow("detail window, left") << u"detail window"_s << QPoint(10, 20);
+    QTest::newRow("detail window, right") << u"detail window"_s << QPoint(400, 160);
+    QTest::newRow("detail window, partly off the screen") << u"detail window"_s << QPoint(-200, 300);
 }
 
 void TestModalWindows::centredOverTheMainWindowWhereverItMoved()

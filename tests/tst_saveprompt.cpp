@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/Unit2.h"
+#include "support/ModalAnswer.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 using namespace numislot;
@@ -32,18 +32,7 @@ public:
     // Runs the prompt and performs `act` once it is up and active; returns its modal result.
     int run(const std::function<void(TForm2&)>& act)
     {
-        QTimer::singleShot(0, prompt, [this, act] {
-            QVERIFY(prompt->isVisible());
-            prompt->activateWindow();
-            // The application's active window, not only the platform's: the keys go to its focus.
-            QTRY_COMPARE(QApplication::activeWindow(), prompt);
-            act(*prompt);
-        });
-        // A prompt the action failed to answer must not hang the test.
-        QTimer::singleShot(5000, prompt, [this] {
-            if (prompt->isVisible())
-                prompt->done(-1);
-        });
+        actInNextModal(prompt, [this, act] { act(*prompt); });
         return prompt->showModal();
     }
 
@@ -63,7 +52,8 @@ void press(const QList<QKeyCombination>& keys)
 
 } // namespace
 
-// The save prompt, shown for real and answered by its buttons, keys and close box.
+// The save prompt, shown for real and answered by its buttons and keys (Escape, the close box and
+// where it opens: tst_modalwindows).
 class TestSavePrompt : public QObject
 {
     Q_OBJECT
@@ -73,9 +63,6 @@ private slots:
     void answers_data();
     void answers();
     void opensOnOuiWithItsFocusFrame();
-    void closeBoxCancels();
-    void escapeDoesNotAnswer();
-    void centredOnTheMainWindow();
 };
 
 void TestSavePrompt::layout()
@@ -173,41 +160,6 @@ void TestSavePrompt::opensOnOuiWithItsFocusFrame()
     }),
         1);
     QCOMPARE(focused, static_cast<QWidget*>(oui));
-}
-
-void TestSavePrompt::closeBoxCancels()
-{
-    Program program;
-    QCOMPARE(program.run([](TForm2& prompt) { prompt.close(); }), 2);
-    QVERIFY(!program.prompt->isVisible());
-}
-
-void TestSavePrompt::escapeDoesNotAnswer()
-{
-    Program program;
-    bool stillOpen = false;
-    const int answer = program.run([&](TForm2& prompt) {
-        press({ Qt::Key_Escape });
-        stillOpen = prompt.isVisible();
-        QTest::mouseClick(program.button(2), Qt::LeftButton);
-    });
-    QVERIFY(stillOpen);
-    QCOMPARE(answer, 3);
-}
-
-void TestSavePrompt::centredOnTheMainWindow()
-{
-    Program program;
-    program.main.move(40, 30);
-    QPoint shownAt;
-    program.run([&](TForm2& prompt) {
-        shownAt = prompt.frameGeometry().topLeft();
-        prompt.close();
-    });
-    const QRect main = program.main.frameGeometry();
-    const QSize outer = program.prompt->frameGeometry().size();
-    QCOMPARE(shownAt,
-        QPoint(main.left() + (main.width() - outer.width()) / 2, main.top() + (main.height() - outer.height()) / 2));
 }
 
 QTEST_MAIN(TestSavePrompt)

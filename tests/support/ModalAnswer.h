@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -32,5 +33,22 @@ inline void closeNextModal(std::function<void(QWidget*)> inspect = {})
         if (inspect)
             inspect(modal);
         modal->close();
+    });
+}
+
+// Runs `act` once `modal`, about to be shown modally, is up and the application's active window (so
+// that keys go to its focus). A window the action failed to answer is ended after 5 s, with result
+// -1, so that a failing test cannot hang.
+inline void actInNextModal(QDialog* modal, std::function<void()> act)
+{
+    QTimer::singleShot(0, modal, [modal, act] {
+        QVERIFY(modal->isVisible());
+        modal->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), modal);
+        act();
+    });
+    QTimer::singleShot(5000, modal, [modal] {
+        if (modal->isVisible())
+            modal->done(-1);
     });
 }
