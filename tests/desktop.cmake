@@ -13,6 +13,20 @@ if(NUMISLOT_DESKTOP_FILE_VALIDATE)
     set_tests_properties(desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION "error|warning")
 endif()
 
+# A small session manager of the tests' own, which ends the session as a desktop does when logging out.
+find_package(PkgConfig QUIET)
+if(PkgConfig_FOUND)
+    pkg_check_modules(NUMISLOT_XSMP IMPORTED_TARGET sm ice)
+endif()
+if(NUMISLOT_XSMP_FOUND)
+    enable_language(C)
+    add_executable(xsmp_manager e2e/xsmp_manager.c)
+    target_link_libraries(xsmp_manager PRIVATE PkgConfig::NUMISLOT_XSMP)
+    set(NUMISLOT_E2E_ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1;NUMISLOT_XSMP_MANAGER=$<TARGET_FILE:xsmp_manager>")
+else()
+    set(NUMISLOT_E2E_ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
+endif()
+
 if(NUMISLOT_PYTHON3)
     add_test(NAME install_tree
              COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/check_install.py ${PROJECT_BINARY_DIR})
@@ -25,7 +39,7 @@ if(NUMISLOT_PYTHON3)
                  COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_${name}.py $<TARGET_FILE:numislot>)
         # Each test runs its own Xvfb; the program must not inherit the offscreen platform.
         set_tests_properties(e2e_${name} PROPERTIES TIMEOUT 180 SKIP_RETURN_CODE 77 LABELS e2e
-                             ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
+                             ENVIRONMENT "${NUMISLOT_E2E_ENVIRONMENT}")
     endforeach()
     # Tests of several cases, one entry per case.
     foreach(test_case printing:to_printer printing:to_file keyboard:windows keyboard:prompt_keys)
