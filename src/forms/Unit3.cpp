@@ -46,7 +46,8 @@ TForm3::TForm3(toolkit::Services& services, QWidget* parent)
 
     setTabOrder(m_button1, m_button2);
     setTabOrder(m_button2, m_button3);
-    m_button1->setFocus();
+    // Shown with its focus frame: no default outline marks the button that Enter presses.
+    setFocusOnShow(m_button1);
 
     connect(m_button1, &QPushButton::clicked, this, &TForm3::Button1Click);
     connect(m_button2, &QPushButton::clicked, this, &TForm3::Button2Click);
