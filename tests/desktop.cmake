@@ -20,6 +20,20 @@ if(NUMISLOT_DESKTOP_FILE_VALIDATE)
     set_tests_properties(desktop_entry_valid PROPERTIES FAIL_REGULAR_EXPRESSION "error|warning")
 endif()
 
+# A small session manager of the tests' own, which ends the session as a desktop does when logging out.
+find_package(PkgConfig QUIET)
+if(PkgConfig_FOUND)
+    pkg_check_modules(NUMISLOT_XSMP IMPORTED_TARGET sm ice)
+endif()
+if(NUMISLOT_XSMP_FOUND)
+    enable_language(C)
+    add_executable(xsmp_manager e2e/xsmp_manager.c)
+    target_link_libraries(xsmp_manager PRIVATE PkgConfig::NUMISLOT_XSMP)
+    set(NUMISLOT_E2E_ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1;NUMISLOT_XSMP_MANAGER=$<TARGET_FILE:xsmp_manager>")
+else()
+    set(NUMISLOT_E2E_ENVIRONMENT "PYTHONDONTWRITEBYTECODE=1")
+endif()
+
 if(NUMISLOT_PYTHON3)
     add_test(NAME install_tree
              COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/check_install.py ${PROJECT_BINARY_DIR}

@@ -93,6 +93,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("result");
         QTest::addRow("OK clicked") << u"click"_s << 1;
         QTest::addRow("Enter on the focused OK") << u"enter"_s << 1;
+        // The mail button must not have become the default: Return would write a mail.
+        QTest::addRow("Return once the focus is gone, then OK") << u"focus gone"_s << 1;
     }
     void closes()
     {
@@ -101,9 +103,20 @@ private Q_SLOTS:
         FakeServices services;
         TForm3 form(services);
         QWidget* focused = nullptr;
+        QStringList defaults;
+        bool openAfterReturn = true;
         QTimer::singleShot(0, &form, [&] {
             focused = form.focusWidget();
-            if (how == u"click")
+            if (how == u"focus gone") {
+                form.focusWidget()->clearFocus();
+                QTest::keyClick(&form, Qt::Key_Return);
+                openAfterReturn = form.isVisible();
+                for (const QPushButton* button : form.findChildren<QPushButton*>()) {
+                    if (button->isDefault())
+                        defaults << button->objectName();
+                }
+            }
+            if (how == u"click" || how == u"focus gone")
                 QTest::mouseClick(form.findChild<QPushButton*>(u"Button1"_s), Qt::LeftButton);
             else
                 QTest::keyClick(form.focusWidget(), Qt::Key_Return);
@@ -112,6 +125,8 @@ private Q_SLOTS:
         QVERIFY(!form.isVisible());
         QCOMPARE(focused, form.findChild<QPushButton*>(u"Button1"_s));
         QVERIFY(services.openedUrls.isEmpty());
+        QVERIFY2(defaults.isEmpty(), qPrintable(defaults.join(u", "_s)));
+        QVERIFY(openAfterReturn);
     }
 
     void contents()

@@ -7,6 +7,13 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using numislot::collection::Ownership;
@@ -105,6 +112,8 @@ private slots:
     void writeTruncates();
     void unwritablePath_data();
     void unwritablePath();
+    void plantedAtTheName_data();
+    void plantedAtTheName();
 };
 
 void TestOwnedReport::wholeReport_data()
@@ -240,6 +249,75 @@ void TestOwnedReport::unwritablePath()
     QVERIFY(!printing::writeOwnedReport(target, printing::ownedReport(Ownership {}, u"N"_s, u"0"_s)));
     QVERIFY(!QFileInfo::exists(dir.filePath(u"absent"_s)));
     QVERIFY(QFileInfo(dir.filePath(u"folder"_s)).isDir());
+}
+
+void TestOwnedReport::plantedAtTheName_data()
+{
+    QTest::addColumn<QString>("planted");
+    QTest::newRow("link to a file") << u"link"_s;
+    QTest::newRow("link to a missing file") << u"dangling"_s;
+    QTest::newRow("named pipe") << u"pipe"_s;
+    QTest::newRow("second name of a file") << u"hardlink"_s;
+}
+
+// Whatever was planted at the report's name, the report becomes a new regular file of its own and
+// nothing else is written.
+void TestOwnedReport::plantedAtTheName()
+{
+    QFETCH(QString, planted);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray report = QFile::encodeName(dir.filePath(u"NumislotImprim.txt"_s));
+    const QByteArray other = QFile::encodeName(dir.filePath(u"other.eur"_s));
+    const QByteArray kept = bytes("someone else's file");
+    if (planted != u"dangling") {
+        QFile file(QFile::decodeName(other));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(kept), kept.size());
+    }
+    if (planted == u"link" || planted == u"dangling")
+        QCOMPARE(::symlink(other.constData(), report.constData()), 0);
+    else if (planted == u"hardlink")
+        QCOMPARE(::link(other.constData(), report.constData()), 0);
+    else
+        QCOMPARE(::mkfifo(report.constData(), 0600), 0);
+
+    // Opening a pipe for writing waits for a reader: after a while the watchdog comes as one, so that
+    // the case fails instead of hanging.
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    bool watchdogRead = false;
+    std::thread watchdog([&] {
+        std::unique_lock lock(mutex);
+        if (finished.wait_for(lock, std::chrono::seconds(5), [&] { return done; }))
+            return;
+        const int reader = ::open(report.constData(), O_RDONLY | O_NONBLOCK);
+        watchdogRead = reader >= 0;
+        finished.wait(lock, [&] { return done; });
+        if (reader >= 0)
+            ::close(reader);
+    });
+    const QByteArray text = printing::ownedReport(Ownership {}, u"N"_s, u"0"_s);
+    const bool written = printing::writeOwnedReport(QFile::decodeName(report), text);
+    {
+        std::lock_guard lock(mutex);
+        done = true;
+    }
+    finished.notify_all();
+    watchdog.join();
+
+    QVERIFY2(!watchdogRead, "the report waited on the pipe");
+    QVERIFY(written);
+    struct stat status = {};
+    QCOMPARE(::lstat(report.constData(), &status), 0);
+    QVERIFY(S_ISREG(status.st_mode));
+    QCOMPARE(status.st_nlink, nlink_t(1));
+    QCOMPARE(readFileBytes(QFile::decodeName(report)), text);
+    if (planted == u"dangling")
+        QVERIFY(!QFileInfo::exists(QFile::decodeName(other)));
+    else
+        QCOMPARE(readFileBytes(QFile::decodeName(other)), kept);
 }
 
 QTEST_GUILESS_MAIN(TestOwnedReport)

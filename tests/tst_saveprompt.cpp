@@ -63,6 +63,8 @@ private slots:
     void answers_data();
     void answers();
     void opensOnOuiWithItsFocusFrame();
+    void noHiddenDefault_data();
+    void noHiddenDefault();
 };
 
 void TestSavePrompt::layout()
@@ -160,6 +162,53 @@ void TestSavePrompt::opensOnOuiWithItsFocusFrame()
     }),
         1);
     QCOMPARE(focused, static_cast<QWidget*>(oui));
+}
+
+void TestSavePrompt::noHiddenDefault_data()
+{
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<int>("focused");
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::addColumn<int>("result");
+    QTest::newRow("left Oui, Return on Annuler") << 0 << 3 << QKeyCombination(Qt::Key_Return) << 2;
+    QTest::newRow("left Non, Return on Oui") << 1 << 1 << QKeyCombination(Qt::Key_Return) << 1;
+    QTest::newRow("left Annuler, keypad Enter on Non")
+        << 2 << 2 << QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter) << 3;
+}
+
+// Wherever the focus goes, no button becomes the prompt's default: once the focus has left the buttons
+// Return answers nothing, and it answers with the button that has the focus again.
+void TestSavePrompt::noHiddenDefault()
+{
+    QFETCH(int, tabs);
+    QFETCH(int, focused);
+    QFETCH(QKeyCombination, key);
+    QFETCH(int, result);
+    Program program;
+    QStringList defaults;
+    bool openAfterReturn = false;
+    const auto noteDefaults = [&](const QString& when) {
+        for (int n = 1; n <= 3; ++n) {
+            if (program.button(n)->isDefault())
+                defaults << program.button(n)->text() + u" "_s + when;
+        }
+    };
+    const int answer = program.run([&](TForm2& prompt) {
+        noteDefaults(u"on opening"_s);
+        for (int n = 0; n < tabs; ++n)
+            press({ Qt::Key_Tab });
+        noteDefaults(u"after Tab"_s);
+        QApplication::focusWidget()->clearFocus();
+        noteDefaults(u"with the focus gone"_s);
+        QTest::keyClick(&prompt, key.key(), key.keyboardModifiers());
+        openAfterReturn = prompt.isVisible();
+        program.button(focused)->setFocus(Qt::OtherFocusReason);
+        noteDefaults(u"with the focus back"_s);
+        press({ key });
+    });
+    QVERIFY2(defaults.isEmpty(), qPrintable(defaults.join(u", "_s)));
+    QVERIFY(openAfterReturn);
+    QCOMPARE(answer, result);
 }
 
 QTEST_MAIN(TestSavePrompt)

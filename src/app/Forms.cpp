@@ -10,6 +10,7 @@
 #include "forms/Unit5.h"
 #include "forms/Unit6.h"
 #include "forms/Unit7.h"
+#include "toolkit/EndSignals.h"
 #include "toolkit/Environment.h"
 #include "toolkit/ExceptionDisplay.h"
 #include "toolkit/Services.h"
@@ -100,8 +101,11 @@ int runApplication(int& argc, char** argv, toolkit::Services& services)
     toolkit::installFrenchTranslations(application);
     // Every window's default; it also spares loading a second font for the text box's empty document.
     QApplication::setFont(toolkit::formFont());
+    // Before the windows: a signal that comes meanwhile waits for the loop.
+    toolkit::EndSignals endSignals;
     try {
         createForms(services);
+        QObject::connect(&endSignals, &toolkit::EndSignals::received, Form1, &TForm1::endProgram);
         Form1->show();
         application.exec();
     } catch (const std::exception& error) {

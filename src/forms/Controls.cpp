@@ -3,6 +3,7 @@
 
 #include "toolkit/FirstShow.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 
@@ -13,8 +14,10 @@ QPushButton* makeButton(
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    // Return and Enter press the focused button, as Space does; no window has a default button.
-    button->setAutoDefault(true);
+    // Return and Enter press the focused button, as Space does; no window has a default button. In a
+    // dialog Qt would make an auto-default button the default once the focus left it, and draw it so:
+    // there ModalForm presses the focused button instead.
+    button->setAutoDefault(!qobject_cast<QDialog*>(parent->window()));
     button->setGeometry(geometry);
     button->setToolTip(hint);
     return button;

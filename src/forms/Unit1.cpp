@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
 #include <QTextEdit>
 #include <algorithm>
 #include <utility>
@@ -72,6 +73,9 @@ TForm1::TForm1(toolkit::Services& services, QWidget* parent)
     buildTabOrder();
     // Fixed size: no resizing, no maximising.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Logging out asks about unsaved changes as the close box does.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &TForm1::commitData);
+    qApp->installEventFilter(this);
     FormCreate();
 }
 
@@ -246,6 +250,8 @@ collection::Ownership TForm1::ownership() const
 
 void TForm1::checkBoxClick(int slot)
 {
+    // A change made after the session's question was answered needs asking about again.
+    m_sessionMayEnd = false;
     m_state.slotChanged(isOwned(slot));
     RefreshCompletion();
 }
@@ -395,14 +401,46 @@ void TForm1::endProgram()
     m_services.exitProcess(0);
 }
 
+bool TForm1::mayEnd()
+{
+    if (!m_state.isModified())
+        return true;
+    m_services.beep();
+    return settleChanges();
+}
+
 void TForm1::QuitWithPrompt()
 {
-    if (m_state.isModified()) {
-        m_services.beep();
-        if (!settleChanges())
-            return;
+    if (mayEnd())
+        endProgram();
+}
+
+void TForm1::commitData(QSessionManager& manager)
+{
+    m_sessionMayEnd = false;
+    // Where nobody may be asked, nothing is saved either.
+    if (m_state.isModified() && !manager.allowsInteraction())
+        return;
+    if (!mayEnd()) {
+        manager.cancel();
+        return;
     }
-    endProgram();
+    manager.release();
+    m_sessionMayEnd = true;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // The platform ends the program (the session manager once the session ends): as the close box does,
+    // without asking again what the session's question settled.
+    if (watched == qApp && event->type() == QEvent::Quit) {
+        if (m_sessionMayEnd)
+            endProgram();
+        else
+            QuitWithPrompt();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::Button1Click()

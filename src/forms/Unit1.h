@@ -17,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QSessionManager;
 class QTextEdit;
 
 namespace numislot {
@@ -89,11 +90,17 @@ public:
     // Writes the collection to the Save dialog's file; true when all of it was written.
     bool SaveCollection();
     void QuitWithPrompt();
+    // Removes the report file and ends the process with status 0, asking nothing.
+    void endProgram();
+    // The session manager asks before the session ends: a modified collection gets the close box's
+    // question where it allows asking; "Annuler", or a save not made, cancels the logout.
+    void commitData(QSessionManager& manager);
 
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildGrid(QWidget* client);
@@ -106,7 +113,8 @@ private:
     void showCaptionFor(const QString& path);
     // An issuer's label and button in the colours of its last shown completion.
     void showMarks(int issuer, const QPalette& system);
-    void endProgram();
+    // The close box's question about unsaved changes; true when the program may end.
+    bool mayEnd();
 
     toolkit::Services& m_services;
     FormLinks m_links;
@@ -114,6 +122,8 @@ private:
     bool m_firstActivation = true;
     bool m_firstShow = true;
     bool m_commandLineLoad = false;
+    // The session manager's question was answered so that the session may end.
+    bool m_sessionMayEnd = false;
     QString m_commandLinePath;
 
     std::array<QCheckBox*, catalogue::SlotCount> m_checkBoxes {};

@@ -44,14 +44,10 @@ TForm3::TForm3(toolkit::Services& services, QWidget* parent)
     for (QPushButton* button : { m_button2, m_button3 })
         button->setFont(toolkit::formFont(13, true, u"Arial"));
 
-    // Enter presses the focused button; none answers Enter from elsewhere.
-    for (QPushButton* button : { m_button1, m_button2, m_button3 }) {
-        button->setAutoDefault(true);
-        button->setDefault(false);
-    }
     setTabOrder(m_button1, m_button2);
     setTabOrder(m_button2, m_button3);
-    m_button1->setFocus();
+    // Shown with its focus frame: no default outline marks the button that Enter presses.
+    setFocusOnShow(m_button1);
 
     connect(m_button1, &QPushButton::clicked, this, &TForm3::Button1Click);
     connect(m_button2, &QPushButton::clicked, this, &TForm3::Button2Click);

@@ -8,7 +8,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <array>
+#include <fcntl.h>
 #include <string_view>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -161,9 +163,19 @@ bool writeOwnedReport(const QString& path, const QByteArray& bytes)
 {
     if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Whatever stands at the name goes first and the report is a new file of its own: a link planted
+    // there is never followed, a pipe never waited on, a second name of another file never written
+    // through. Should something come back in between, the exclusive creation fails and no report is made.
+    const QByteArray name = QFile::encodeName(path);
+    ::unlink(name.constData());
+    const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (descriptor < 0)
         return false;
+    QFile file;
+    if (!file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return false;
+    }
     return file.write(bytes) == bytes.size() && file.flush();
 }
 

@@ -20,7 +20,8 @@ QByteArray ownedReport(const collection::Ownership& ownership, const QString& ca
 // The last line of every report, already encoded.
 QByteArray reportFooter();
 
-// Creates or truncates the file and writes the bytes; false when it cannot be created or written.
+// Replaces whatever stands at the path by a new file holding the bytes; false when it cannot be created
+// or written.
 bool writeOwnedReport(const QString& path, const QByteArray& bytes);
 
 } // namespace numislot::printing

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QPushButton>
 
 namespace numislot::toolkit {
 
@@ -33,6 +34,15 @@ void ModalForm::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
+    }
+    // The focused push button passed Return or Enter on: it is the one pressed, never another.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (button && button->isVisible() && button->isEnabled()) {
+            event->accept();
+            button->click();
+            return;
+        }
     }
     // The focused control passed the letter on: a button's underlined letter presses it, as Alt+letter does.
     if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {

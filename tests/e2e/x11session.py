@@ -600,6 +600,51 @@ class XConnection:
         self.sock.close()
 
 
+class SessionManager:
+    """tests/e2e/xsmp_manager.c, a session manager of the tests' own: the program registers with it
+    (SESSION_MANAGER in its environment) and it ends the session as a desktop does when logging out."""
+
+    @staticmethod
+    def available():
+        return os.access(os.environ.get("NUMISLOT_XSMP_MANAGER", ""), os.X_OK)
+
+    def __init__(self, session):
+        self.process = subprocess.Popen([os.environ["NUMISLOT_XSMP_MANAGER"]], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        env=session.env(), preexec_fn=_die_with_parent)
+        session.add_cleanup(lambda: _stop(self.process))
+        self._pending = b""
+        line = self._line(10, "the session manager to listen")
+        if not line.startswith("SESSION_MANAGER="):
+            fail("the session manager said %r" % line)
+        self.env = {"SESSION_MANAGER": line.split("=", 1)[1]}
+
+    def _line(self, timeout, what):
+        deadline = time.monotonic() + timeout
+        while b"\n" not in self._pending:
+            remaining = deadline - time.monotonic()
+            ready, _, _ = select.select([self.process.stdout], [], [], max(remaining, 0))
+            if not ready:
+                fail("timed out after %.0f s waiting for %s" % (timeout, what))
+            chunk = os.read(self.process.stdout.fileno(), 256)
+            if not chunk:
+                fail("the session manager ended (status %s) while waiting for %s" % (self.process.poll(), what))
+            self._pending += chunk
+        line, self._pending = self._pending.split(b"\n", 1)
+        return line.decode()
+
+    def expect(self, *events, timeout=15):
+        """Waits for the next event the manager reports and checks that it is one of `events`."""
+        event = self._line(timeout, " or ".join(events))
+        if event not in events:
+            fail("the session manager reported %r, not %s" % (event, " or ".join(events)))
+        return event
+
+    def logout(self):
+        """Asks every client to save before the session ends, with interaction allowed."""
+        self.process.stdin.write(b"logout\n")
+        self.process.stdin.flush()
+
+
 class Cups:
     """A private CUPS server on a port of its own, with a cups-pdf queue as the default printer.
 
