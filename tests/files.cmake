@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Collection files and the owned-coins report bytes.
-numislot_add_test(tst_collectionfile tst_collectionfile.cpp LIBS numislot_core)
+numislot_add_test(tst_collectionfile tst_collectionfile.cpp LIBS numislot_core PkgConfig::ACL)
 numislot_add_test(tst_ownedreport tst_ownedreport.cpp LIBS numislot_core)
 
 if(NUMISLOT_FUZZ)
