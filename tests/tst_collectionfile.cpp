@@ -317,11 +317,13 @@ void TestCollectionFile::saveKeepsWhatTheFileHad()
     const QString file = dir.filePath(u"c.eur"_s);
     QVERIFY(writeRaw(file, oldContent));
     const QByteArray local = QFile::encodeName(file);
-    // Root can give the file away; an ordinary user checks that the group and owner stay their own.
-    if (::geteuid() == 0)
+    // Root can give the file away and save over it write-protected (an ordinary user may do neither),
+    // with a named user and a mask narrower than the group entry.
+    const bool root = ::geteuid() == 0;
+    if (root)
         QCOMPARE(::chown(local.constData(), 65534, 65534), 0);
-    // A named user and a mask narrower than the default file's group bits.
-    acl_t acl = ::acl_from_text("u::rw-,u:65534:rw-,g::rw-,m::r--,o::---");
+    acl_t acl
+        = ::acl_from_text(root ? "u::r--,u:65534:rw-,g::rw-,m::r--,o::---" : "u::rw-,u:0:rw-,g::rw-,m::r--,o::---");
     QVERIFY(acl);
     const int aclSet = ::acl_set_file(local.constData(), ACL_TYPE_ACCESS, acl);
     ::acl_free(acl);
