@@ -70,7 +70,7 @@ void keepAttributes(const QByteArray& oldPath, int fd)
     if (::fchown(fd, old.st_uid, old.st_gid) != 0)
         (void)::fchown(fd, uid_t(-1), old.st_gid);
     (void)::fchmod(fd, old.st_mode & 07777);
-    // Also a plain one: it replaces what the directory's default ACL gave the new file.
+    // Also one that holds no more than the mode: it replaces what a default ACL of the directory gave.
     if (acl_t acl = ::acl_get_file(oldPath.constData(), ACL_TYPE_ACCESS)) {
         (void)::acl_set_fd(fd, acl);
         ::acl_free(acl);

@@ -358,16 +358,12 @@ bool TForm1::SaveCollection()
 
 bool TForm1::mayReplace(const QString& path)
 {
-    switch (collection::replacementAt(path, m_ownFile)) {
-    case collection::Replacement::None:
-    case collection::Replacement::OwnFile:
+    using collection::Replacement;
+    const Replacement replacement = collection::replacementAt(path, m_ownFile);
+    if (replacement == Replacement::None || replacement == Replacement::OwnFile)
         return true;
-    case collection::Replacement::ChangedOwnFile:
-        return m_services.askYesNo(this, ReplaceChanged.arg(QFileInfo(path).fileName()));
-    case collection::Replacement::OtherFile:
-        break;
-    }
-    return m_services.askYesNo(this, ReplaceOther.arg(QFileInfo(path).fileName()));
+    const QString& question = replacement == Replacement::ChangedOwnFile ? ReplaceChanged : ReplaceOther;
+    return m_services.askYesNo(this, question.arg(QFileInfo(path).fileName()));
 }
 
 bool TForm1::chooseSaveFile()
