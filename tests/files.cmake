@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Collection files, the owned-coins report's bytes and where its file goes.
-numislot_add_test(tst_collectionfile tst_collectionfile.cpp LIBS numislot_core)
+numislot_add_test(tst_collectionfile tst_collectionfile.cpp LIBS numislot_core PkgConfig::ACL)
 numislot_add_test(tst_ownedreport tst_ownedreport.cpp LIBS numislot_core)
 numislot_add_test(tst_reportfile tst_reportfile.cpp LIBS numislot_core)
 

@@ -17,12 +17,14 @@
 #include <functional>
 #include <future>
 #include <new>
+#include <sys/acl.h>
 #include <sys/mman.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -127,6 +129,19 @@ int statusAsOrdinaryUser(const QString& dir, const std::function<int()>& body)
     return WEXITSTATUS(status);
 }
 
+// The ACL as text, so a failure shows what differs.
+QByteArray aclText(const QByteArray& file)
+{
+    acl_t acl = ::acl_get_file(file.constData(), ACL_TYPE_ACCESS);
+    if (!acl)
+        return "<none>";
+    char* text = ::acl_to_text(acl, nullptr);
+    const QByteArray out(text ? text : "<none>");
+    ::acl_free(text);
+    ::acl_free(acl);
+    return out;
+}
+
 const QByteArray oldContent = repeated("10", 128);
 const QByteArray newContent = repeated("0111", 128);
 
@@ -148,6 +163,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void saveMakesANewFile();
+    void saveKeepsWhatTheFileHad();
 
     void notRegularFile_data();
     void notRegularFile();
@@ -290,6 +306,50 @@ void TestCollectionFile::saveMakesANewFile()
     struct stat after = {};
     QCOMPARE(::stat(QFile::encodeName(file).constData(), &after), 0);
     QVERIFY(after.st_ino != before.st_ino);
+}
+
+void TestCollectionFile::saveKeepsWhatTheFileHad()
+{
+    // tmpfs takes ACLs and user attributes where the build folder's file system may not.
+    QTemporaryDir dir(u"/dev/shm/numislot-XXXXXX"_s);
+    if (!dir.isValid())
+        QSKIP("no tmpfs at /dev/shm");
+    const QString file = dir.filePath(u"c.eur"_s);
+    QVERIFY(writeRaw(file, oldContent));
+    const QByteArray local = QFile::encodeName(file);
+    // Root can give the file away and save over it write-protected (an ordinary user may do neither),
+    // with a named user and a mask narrower than the group entry.
+    const bool root = ::geteuid() == 0;
+    if (root)
+        QCOMPARE(::chown(local.constData(), 65534, 65534), 0);
+    acl_t acl
+        = ::acl_from_text(root ? "u::r--,u:65534:rw-,g::rw-,m::r--,o::---" : "u::rw-,u:0:rw-,g::rw-,m::r--,o::---");
+    QVERIFY(acl);
+    const int aclSet = ::acl_set_file(local.constData(), ACL_TYPE_ACCESS, acl);
+    ::acl_free(acl);
+    if (aclSet != 0 && errno == ENOTSUP)
+        QSKIP("this tmpfs takes no ACL");
+    QCOMPARE(aclSet, 0);
+    // tmpfs takes user attributes from Linux 6.6 on.
+    const bool userAttributes = ::setxattr(local.constData(), "user.numislot.note", "kept", 4, 0) == 0;
+    struct stat before = {};
+    QCOMPARE(::stat(local.constData(), &before), 0);
+    const QByteArray aclBefore = aclText(local);
+
+    QVERIFY(collection::writeCollectionFile(file, fromPattern(newContent)));
+    QCOMPARE(readFileBytes(file), newContent);
+    struct stat after = {};
+    QCOMPARE(::stat(local.constData(), &after), 0);
+    QVERIFY(after.st_ino != before.st_ino);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    QCOMPARE(after.st_mode & 07777, before.st_mode & 07777);
+    QCOMPARE(aclText(local), aclBefore);
+    if (!userAttributes)
+        QSKIP("owner, group, mode and ACL kept; this tmpfs takes no user attribute to check");
+    char value[16] = {};
+    QCOMPARE(::getxattr(local.constData(), "user.numislot.note", value, sizeof value), ssize_t(4));
+    QCOMPARE(QByteArray(value), QByteArray("kept"));
 }
 
 void TestCollectionFile::notRegularFile_data()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "collection/CollectionFile.h"
 #include "collection/ReportFile.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
@@ -60,6 +61,8 @@ private slots:
     void commandLine();
     void defaultExtension_data();
     void defaultExtension();
+    void replacingAFile_data();
+    void replacingAFile();
 
 private:
     void tick(std::initializer_list<int> slotNumbers);
@@ -371,6 +374,102 @@ void TestFileCommands::defaultExtension()
     QCOMPARE(m_services.messages, QStringList());
     QCOMPARE(m_form->windowTitle(), u"Numislot par QVT : "_s + path(used));
     QCOMPARE(readFileBytes(path(used)).size(), 128);
+}
+
+namespace {
+
+QString existsQuestion(const QString& name)
+{
+    return u"Le fichier \u00AB\u00A0%1\u00A0\u00BB existe déjà.\nVoulez-vous le remplacer\u00A0?"_s.arg(name);
+}
+
+QString changedQuestion(const QString& name)
+{
+    return u"Le fichier \u00AB\u00A0%1\u00A0\u00BB a été modifié sur le disque depuis sa dernière ouverture ou "
+           u"sauvegarde.\nVoulez-vous le remplacer\u00A0?"_s.arg(name);
+}
+
+} // namespace
+
+// A save that would replace a file other than the collection's own unchanged one asks first; "Non"
+// counts as a cancelled save dialog in every command.
+void TestFileCommands::replacingAFile_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("asked");
+    QTest::newRow("other file, Non keeps it") << u"save"_s << u"other"_s << false << existsQuestion(u"autre.eur"_s);
+    QTest::newRow("other file, Oui replaces it") << u"save"_s << u"other"_s << true << existsQuestion(u"autre.eur"_s);
+    QTest::newRow("name without extension, its .eur exists")
+        << u"save"_s << u"stem"_s << false << existsQuestion(u"collection.eur"_s);
+    QTest::newRow("own file unchanged is not asked") << u"save"_s << u"own"_s << false << QString();
+    QTest::newRow("own file opened, unchanged is not asked") << u"save"_s << u"opened"_s << false << QString();
+    QTest::newRow("own file saved by another window")
+        << u"save"_s << u"own, saved elsewhere"_s << false << changedQuestion(u"mine.eur"_s);
+    QTest::newRow("own file rewritten in place, Oui")
+        << u"save"_s << u"own, rewritten"_s << true << changedQuestion(u"mine.eur"_s);
+    QTest::newRow("quit, Oui, Non to replacing goes on")
+        << u"quit"_s << u"other"_s << false << existsQuestion(u"autre.eur"_s);
+    QTest::newRow("open, Oui, Non to replacing stops")
+        << u"open"_s << u"other"_s << false << existsQuestion(u"autre.eur"_s);
+}
+
+void TestFileCommands::replacingAFile()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, target);
+    QFETCH(bool, yes);
+    QFETCH(QString, asked);
+    QString chosen = path(u"autre.eur"_s);
+    QString replaced = chosen;
+    if (target == u"other") {
+        writeFile(replaced, allOf('1'));
+    } else if (target == u"stem") {
+        replaced = path(u"collection.eur"_s);
+        chosen = path(u"collection"_s);
+        writeFile(replaced, allOf('1'));
+    } else if (target == u"opened") {
+        replaced = chosen = path(u"mine.eur"_s);
+        writeFile(replaced, allOf('1'));
+        m_services.fileAnswers = { replaced };
+        m_form->Charger1Click();
+    } else {
+        replaced = chosen = path(u"mine.eur"_s);
+        tick({ 2 });
+        m_services.fileAnswers = { replaced };
+        m_form->Savegarder1Click();
+        if (target == u"own, saved elsewhere")
+            QVERIFY(collection::writeCollectionFile(replaced, collection::decodeCollection(allOf('1'))));
+        else if (target == u"own, rewritten")
+            writeFile(replaced, allOf('1') + "and more");
+    }
+    QVERIFY(m_services.questions.isEmpty());
+    const QByteArray before = readFileBytes(replaced);
+    tick({ 9 });
+
+    m_services.fileAnswers = { chosen };
+    m_services.questionAnswers = { yes };
+    if (command == u"save") {
+        m_form->Savegarder1Click();
+    } else {
+        m_services.fileAnswers.push_back(path(u"autre.eur"_s));
+        clickInNextModal(u"Button1"_s);
+        if (command == u"quit")
+            m_form->Button1Click();
+        else
+            m_form->Charger1Click();
+    }
+
+    QCOMPARE(m_services.questions, asked.isEmpty() ? QStringList() : QStringList { asked });
+    const bool saved = asked.isEmpty() || yes;
+    QCOMPARE(readFileBytes(replaced) != before, saved);
+    QCOMPARE(m_form->state().isModified(), !saved);
+    if (!saved) {
+        // As after a cancelled save dialog: no open dialog, no end.
+        QCOMPARE(m_services.fileRequests.constLast().mode, toolkit::FileDialogMode::Save);
+        QVERIFY(m_services.exitStatuses.isEmpty());
+    }
 }
 
 QTEST_MAIN(TestFileCommands)

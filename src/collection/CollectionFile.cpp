@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "collection/CollectionFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
+#include <acl/libacl.h>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/acl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace numislot::collection {
@@ -36,7 +42,102 @@ private:
     int m_fd;
 };
 
+FileIdentity identityOf(const struct stat& status)
+{
+    return { quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
+        qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec };
+}
+
+// The file a link leads to, as QSaveFile would find it, so that what is read from the old file and the
+// directory synced are the target's.
+QString linkTarget(const QString& path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+// The new file takes what the old one had. What the file system or this user's rights do not allow is
+// left out: the contents matter more than any of it.
+void keepAttributes(const QByteArray& oldPath, int fd)
+{
+    struct stat old = {};
+    if (::stat(oldPath.constData(), &old) != 0)
+        return;
+    // The group alone where the owner cannot be given away; the mode after, as a change of owner clears
+    // its set-id bits.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+        (void)::fchown(fd, uid_t(-1), old.st_gid);
+    (void)::fchmod(fd, old.st_mode & 07777);
+    // Also one that holds no more than the mode: it replaces what a default ACL of the directory gave.
+    if (acl_t acl = ::acl_get_file(oldPath.constData(), ACL_TYPE_ACCESS)) {
+        (void)::acl_set_fd(fd, acl);
+        ::acl_free(acl);
+    }
+
+    const ssize_t namesSize = ::listxattr(oldPath.constData(), nullptr, 0);
+    if (namesSize <= 0)
+        return;
+    QByteArray names(namesSize, '\0');
+    const ssize_t listed = ::listxattr(oldPath.constData(), names.data(), size_t(names.size()));
+    for (qsizetype at = 0; at < listed; at += qsizetype(std::strlen(names.constData() + at)) + 1) {
+        const char* name = names.constData() + at;
+        if (std::strncmp(name, "system.posix_acl_", 17) == 0)
+            continue;
+        const ssize_t valueSize = ::getxattr(oldPath.constData(), name, nullptr, 0);
+        if (valueSize < 0)
+            continue;
+        QByteArray value(valueSize, '\0');
+        const ssize_t length = ::getxattr(oldPath.constData(), name, value.data(), size_t(value.size()));
+        if (length >= 0)
+            (void)::fsetxattr(fd, name, value.constData(), size_t(length), 0);
+    }
+}
+
+// So that the rename itself survives a power cut.
+void syncDirectory(const QString& directory)
+{
+    const FileDescriptor fd(::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0)
+        (void)::fsync(fd.get());
+}
+
+QString absolutePath(const QString& path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
 } // namespace
+
+std::optional<FileIdentity> fileIdentity(const QString& path)
+{
+    const QByteArray localPath = QFile::encodeName(path);
+    struct stat status = {};
+    if (localPath.isEmpty() || localPath.contains('\0') || ::stat(localPath.constData(), &status) != 0)
+        return std::nullopt;
+    return identityOf(status);
+}
+
+OwnFile ownFile(const QString& path, const FileIdentity& identity)
+{
+    return { absolutePath(path), identity };
+}
+
+Replacement replacementAt(const QString& path, const std::optional<OwnFile>& own)
+{
+    const std::optional<FileIdentity> existing = fileIdentity(path);
+    // A directory is never replaced: the save fails and says so.
+    if (!existing || QFileInfo(path).isDir())
+        return Replacement::None;
+    if (!own)
+        return Replacement::OtherFile;
+    if (*existing == own->identity)
+        return Replacement::OwnFile;
+    if (existing->sameFile(own->identity) || absolutePath(path) == own->path)
+        return Replacement::ChangedOwnFile;
+    return Replacement::OtherFile;
+}
 
 QByteArray encodeCollection(const Ownership& ownership)
 {
@@ -57,7 +158,7 @@ Ownership decodeCollection(QByteArrayView bytes)
     return ownership;
 }
 
-std::optional<Ownership> readCollectionFile(const QString& path)
+std::optional<Ownership> readCollectionFile(const QString& path, FileIdentity* identity)
 {
     const QByteArray localPath = QFile::encodeName(path);
     // A NUL inside the name would silently open a shorter path.
@@ -85,6 +186,8 @@ std::optional<Ownership> readCollectionFile(const QString& path)
             break;
         filled += got;
     }
+    if (identity)
+        *identity = identityOf(status);
     return decodeCollection(QByteArrayView(buffer, filled));
 }
 
@@ -108,11 +211,12 @@ bool writeCollection(QIODevice& device, const Ownership& ownership)
     return true;
 }
 
-bool writeCollectionFile(const QString& path, const Ownership& ownership)
+bool writeCollectionFile(const QString& path, const Ownership& ownership, FileIdentity* written)
 {
     if (path.isEmpty())
         return false;
-    QSaveFile file(path);
+    const QString target = linkTarget(path);
+    QSaveFile file(target);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -120,7 +224,19 @@ bool writeCollectionFile(const QString& path, const Ownership& ownership)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    keepAttributes(QFile::encodeName(target), file.handle());
+    struct stat status = {};
+    // All bytes are in the file and what follows changes no more than its name.
+    if (::fstat(file.handle(), &status) != 0) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        return false;
+    syncDirectory(QFileInfo(target).absolutePath());
+    if (written)
+        *written = identityOf(status);
+    return true;
 }
 
 } // namespace numislot::collection

@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -46,6 +47,10 @@ using toolkit::qs;
 namespace {
 
 const QString CannotOpen = u"Impossible d'ouvrir le fichier"_s;
+// No-break spaces inside the quotes and before the question mark, as French sets them.
+const QString ReplaceOther = u"Le fichier \u00AB\u00A0%1\u00A0\u00BB existe déjà.\nVoulez-vous le remplacer\u00A0?"_s;
+const QString ReplaceChanged = u"Le fichier \u00AB\u00A0%1\u00A0\u00BB a été modifié sur le disque depuis sa dernière "
+                               u"ouverture ou sauvegarde.\nVoulez-vous le remplacer\u00A0?"_s;
 
 } // namespace
 
@@ -328,7 +333,8 @@ bool TForm1::LoadCollection()
 {
     const QString path = m_commandLineLoad ? m_commandLinePath : m_open.fileName();
     m_commandLineLoad = false;
-    const std::optional<collection::Ownership> owned = collection::readCollectionFile(path);
+    collection::FileIdentity identity;
+    const std::optional<collection::Ownership> owned = collection::readCollectionFile(path, &identity);
     if (!owned) {
         // The caption keeps naming the collection on screen.
         m_services.showMessage(this, CannotOpen);
@@ -338,6 +344,7 @@ bool TForm1::LoadCollection()
     for (int slot = 1; slot <= SlotCount; ++slot)
         checkBox(slot)->setChecked((*owned)[slot - 1]);
     m_state.markSaved();
+    m_ownFile = collection::ownFile(path, identity);
     showCaptionFor(path);
     return true;
 }
@@ -345,17 +352,34 @@ bool TForm1::LoadCollection()
 bool TForm1::SaveCollection()
 {
     const QString path = m_save.fileName();
-    if (!collection::writeCollectionFile(path, ownership())) {
+    collection::FileIdentity identity;
+    if (!collection::writeCollectionFile(path, ownership(), &identity)) {
         m_services.showMessage(this, CannotOpen);
         return false;
     }
+    m_ownFile = collection::ownFile(path, identity);
     showCaptionFor(path);
     return true;
 }
 
+bool TForm1::mayReplace(const QString& path)
+{
+    using collection::Replacement;
+    const Replacement replacement = collection::replacementAt(path, m_ownFile);
+    if (replacement == Replacement::None || replacement == Replacement::OwnFile)
+        return true;
+    const QString& question = replacement == Replacement::ChangedOwnFile ? ReplaceChanged : ReplaceOther;
+    return m_services.askYesNo(this, question.arg(QFileInfo(path).fileName()));
+}
+
+bool TForm1::chooseSaveFile()
+{
+    return m_save.execute(m_services, this, [this](const QString& path) { return mayReplace(path); });
+}
+
 void TForm1::Savegarder1Click()
 {
-    if (!m_save.execute(m_services, this))
+    if (!chooseSaveFile())
         return;
     if (SaveCollection())
         m_state.markSaved();
@@ -366,7 +390,7 @@ bool TForm1::settleChanges()
     switch (m_links.savePrompt->showModal()) {
     case toolkit::ResultOk:
         // A cancelled or failed save keeps the collection on screen.
-        if (!m_save.execute(m_services, this) || !SaveCollection())
+        if (!chooseSaveFile() || !SaveCollection())
             return false;
         m_state.markSaved();
         return true;

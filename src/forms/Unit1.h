@@ -2,6 +2,7 @@
 #pragma once
 
 #include "catalogue/Catalogue.h"
+#include "collection/CollectionFile.h"
 #include "collection/CompletionRules.h"
 #include "collection/Ownership.h"
 #include "toolkit/AccessibleNames.h"
@@ -10,6 +11,7 @@
 #include <QMainWindow>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -110,6 +112,10 @@ private:
     void OpenCommand();
     // Asks "Sauvegarder ?" about unsaved changes; true when the command may go on (saved or discarded).
     bool settleChanges();
+    // The save dialog; a name that would replace a file other than the collection's own unchanged one
+    // is asked about first, and "Non" counts as a cancelled dialog.
+    bool chooseSaveFile();
+    bool mayReplace(const QString& path);
     void showCaptionFor(const QString& path);
     // An issuer's label and button in the colours of its last shown completion.
     void showMarks(int issuer, const QPalette& system);
@@ -125,6 +131,7 @@ private:
     // The session manager's question was answered so that the session may end.
     bool m_sessionMayEnd = false;
     QString m_commandLinePath;
+    std::optional<collection::OwnFile> m_ownFile;
 
     std::array<QCheckBox*, catalogue::SlotCount> m_checkBoxes {};
     std::array<QLabel*, catalogue::IssuerCount> m_issuerLabels {}; // by issuer, slot order

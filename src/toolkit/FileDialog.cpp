@@ -22,7 +22,7 @@ FileDialog::FileDialog(FileDialogMode mode, QStringView filter, QStringView defa
     m_defaultExtension = defaultExtension.toString();
 }
 
-bool FileDialog::execute(Services& services, QWidget* parent)
+bool FileDialog::execute(Services& services, QWidget* parent, const std::function<bool(const QString&)>& accept)
 {
     m_request.fileName = m_fileName;
     const std::optional<QString> chosen = services.runFileDialog(parent, m_request);
@@ -32,6 +32,8 @@ bool FileDialog::execute(Services& services, QWidget* parent)
     const QFileInfo info(name);
     if (!name.isEmpty() && !m_defaultExtension.isEmpty() && info.suffix().isEmpty() && !info.exists())
         name += u'.' + m_defaultExtension;
+    if (accept && !accept(name))
+        return false;
     m_fileName = name;
     return true;
 }

@@ -4,6 +4,7 @@
 #include "toolkit/Services.h"
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -17,8 +18,9 @@ public:
     FileDialog(FileDialogMode mode, QStringView filter, QStringView defaultExtension);
 
     // Shows the dialog; true when the user confirmed a name, which fileName() then holds. The default
-    // extension is added to a name without one that does not exist as it stands.
-    bool execute(Services& services, QWidget* parent);
+    // extension is added to a name without one that does not exist as it stands. `accept`, when given,
+    // sees that final name and may turn the confirmation into a cancel.
+    bool execute(Services& services, QWidget* parent, const std::function<bool(const QString&)>& accept = {});
 
     QString fileName() const { return m_fileName; }
 

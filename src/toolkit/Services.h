@@ -39,6 +39,9 @@ public:
     virtual bool runPrintDialog(QWidget* parent, QPrinter& printer) = 0;
     // A message box with one OK button, captioned with the application title.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // A question answered "&Oui" (true) or "&Non", captioned with the application title; Return and
+    // Escape answer "&Non" until the user moves to "&Oui".
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
     // Shows an error that escaped an event handler; the program carries on.
     virtual void showException(const QString& text) = 0;
     virtual void beep() = 0;
@@ -63,6 +66,7 @@ public:
     std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request) override;
     bool runPrintDialog(QWidget* parent, QPrinter& printer) override;
     void showMessage(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
     void showException(const QString& text) override;
     void beep() override;
     void openUrl(const QUrl& url) override;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolkit/Placement.h"
 #include "toolkit/Services.h"
 
 #include <QApplication>
@@ -8,11 +9,32 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
 #include <cstdio>
 #include <cstdlib>
 
 namespace numislot::toolkit {
+
+namespace {
+
+// Centred over the parent's window, frame included, as the program's own modal windows are: Qt's own
+// placement guesses a frame where none is known yet.
+class CentredMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        if (parentWidget())
+            centreOver(this, parentWidget()->window());
+    }
+};
+
+} // namespace
 
 std::optional<QString> SystemServices::runFileDialog(QWidget* parent, const FileDialogRequest& request)
 {
@@ -41,6 +63,17 @@ void SystemServices::showMessage(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool SystemServices::askYesNo(QWidget* parent, const QString& text)
+{
+    CentredMessageBox box(QMessageBox::Warning, applicationTitle(), text, QMessageBox::NoButton, parent);
+    const QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 void SystemServices::showException(const QString& text)

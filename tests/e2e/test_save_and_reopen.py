@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Ticks saved through "&Quitter", "&Oui" and the real save dialog come back when the file is reopened."""
+"""Ticks saved through "&Quitter", "&Oui" and the real save dialog come back when the file is reopened;
+saving onto another existing file asks first, and Return keeps that file."""
 
 import os
 
 import x11session as x
-from x11session import SavePrompt, Session, fail, save_through_dialog, wait_until
+from x11session import Question, SavePrompt, Session, fail, save_through_dialog, wait_until
 
 # Corners and odd spots of the grid: the first and last slot, the taller box 59, Monaco above Pays-Bas,
 # Vatican in the last row below Slovénie.
@@ -56,17 +57,30 @@ def test(program_path):
         wait_until(lambda: ticked_on_screen(session, main) == TICKED, 5,
                    lambda: "the reopened file to tick %s (seen: %s)" % (TICKED, ticked_on_screen(session, main)))
 
-        # Fichier > Sauvegarder writes the same bytes again.
-        window_x, window_y, _, _ = session.geometry(main.id)
-        session.click(window_x + 20, window_y + main.menu_bar_height() // 2)
-        session.key("s")
+        # Fichier > Sauvegarder onto a file that exists asks first: Return keeps the file, "&Oui" replaces
+        # it with the same bytes as opened.
         copy = session.path("copie.eur")
-        save_through_dialog(session, copy)
-        wait_until(lambda: os.path.isfile(copy), 5, "Fichier > Sauvegarder to write " + copy)
-        with open(copy, "rb") as data:
-            if data.read() != expected_bytes():
-                fail("the collection saved from the menu differs from the one opened")
-        wait_until(lambda: main.title() == x.MAIN_TITLE + " : " + copy, 5, "the caption to name " + copy)
+        someone_elses = b"not a collection\n"
+        with open(copy, "wb") as data:
+            data.write(someone_elses)
+        for key, replaced in (("Return", False), ("alt+o", True)):
+            window_x, window_y, _, _ = session.geometry(main.id)
+            session.click(window_x + 20, window_y + main.menu_bar_height() // 2)
+            session.key("s")
+            save_through_dialog(session, copy)
+            question = Question(session, main)
+            if session.centring_error(question.id, main.id) > 2:
+                fail("the question is not centred over the main window (%s over %s)"
+                     % (session.geometry(question.id), session.geometry(main.id)))
+            question.answer(key)
+            if replaced:
+                wait_until(lambda: main.title() == x.MAIN_TITLE + " : " + copy, 5, "the caption to name " + copy)
+            with open(copy, "rb") as data:
+                content = data.read()
+            if content != (expected_bytes() if replaced else someone_elses):
+                fail("after %s to the question, %s holds %r" % (key, copy, content))
+            if not replaced and main.title() != x.MAIN_TITLE + " : " + saved:
+                fail("the caption changed to %r though nothing was saved" % main.title())
 
         # Unmodified since the save: the close box ends at once.
         session.request_close(main.id)

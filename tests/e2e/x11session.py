@@ -535,6 +535,22 @@ class SavePrompt:
         self.session.wait_gone(self.id, what='the "Sauvegarder ?" prompt to close after "&%s"' % caption)
 
 
+class Question:
+    """A "&Oui"/"&Non" question of the program, captioned with its title: a window other than the main
+    window titled exactly so."""
+
+    def __init__(self, session, main, timeout=10):
+        self.session = session
+        self.id = session.wait_window("^%s$" % re.escape(MAIN_TITLE), timeout=timeout, exclude=(main.id,),
+                                      what="a question titled %s" % MAIN_TITLE)
+
+    def answer(self, key):
+        """Answers from the keyboard: Return gives the default answer, alt+o "&Oui", alt+n "&Non"."""
+        self.session.focus(self.id)
+        self.session.key(key)
+        self.session.wait_gone(self.id, what="the question to close on %s" % key)
+
+
 SAVE_DIALOG = "^(Enregistrer sous|Save As)$"
 
 

@@ -18,12 +18,15 @@ public:
     // Next answers of the file dialogs, in order; nothing queued means "cancelled".
     std::deque<std::optional<QString>> fileAnswers;
     std::deque<bool> printAnswers;
+    // Next answers of yes/no questions; nothing queued means "&Non".
+    std::deque<bool> questionAnswers;
     // Called with the confirmed printer, e.g. to direct it to a PDF file.
     std::function<void(QPrinter&)> preparePrinter;
     QStringList commandLine;
 
     QList<numislot::toolkit::FileDialogRequest> fileRequests;
     QStringList messages;
+    QStringList questions;
     QStringList exceptions;
     QList<QUrl> openedUrls;
     QStringList deletedFiles;
@@ -60,6 +63,15 @@ public:
         return confirmed;
     }
     void showMessage(QWidget*, const QString& text) override { messages.append(text); }
+    bool askYesNo(QWidget*, const QString& text) override
+    {
+        questions.append(text);
+        if (questionAnswers.empty())
+            return false;
+        const bool yes = questionAnswers.front();
+        questionAnswers.pop_front();
+        return yes;
+    }
     void showException(const QString& text) override { exceptions.append(text); }
     void beep() override { ++beeps; }
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
