@@ -19,6 +19,16 @@ double contrastRatio(const QColor& a, const QColor& b);
 // The designed text colour, unless the alternative reads better on the background.
 QColor readableOn(const QColor& background, const QColor& designed, const QColor& alternative);
 
+// A colour for a line that a user must see (a frame, an outline): the preferred one where it reads at
+// 3:1 on the background, else the nearest step from it towards the text colour that does.
+QColor lineColour(const QColor& preferred, const QColor& background, const QColor& text);
+
+// Fusion draws a check box's outline from the Window role darkened and its keyboard focus from the
+// Highlight role darkened: on a dark window neither shows. Gives the container of check boxes roles from
+// which both read on the palette's window under Fusion, and drops them under other styles or where the
+// desktop's roles already read.
+void readableIndicators(QWidget* container, const QPalette& palette);
+
 // Solid background for a label (labels are transparent otherwise).
 void setBackgroundColour(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
