@@ -68,7 +68,7 @@ def check_box(shot, main, slot, scale):
     left, top, _, _ = x.check_box_rect(slot)
     left, top = ox + round(left * scale), oy + round(top * scale)
     background = commonest(patch(shot, left - round(6 * scale), top, round(5 * scale), round(17 * scale)))
-    size = round(30 * scale)
+    size = round(24 * scale)  # less than a row: the next row's boxes start 25 px lower
     rows = patch(shot, left - 1, top - 1, size, size)
     drawn = [(col, row) for row in range(size) for col in range(size)
              if contrast(rows[row][col], background) > 1.3]
@@ -173,7 +173,7 @@ def fusion(session):
 # (name, QT_SCALE_FACTOR, case)
 CASES = [
     ("fusion", None, fusion),
-    ("fusion_scale_1.5", 1.5, fusion),
+    ("fusion_scale_2", 2, fusion),
     ("adwaita", None, gtk(False)),
     ("adwaita_dark", None, gtk(True)),
     ("breeze", None, breeze(False)),
