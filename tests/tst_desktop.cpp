@@ -18,10 +18,10 @@
 #include <QHash>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScrollBar>
-#include <QScopeGuard>
-#include <QSignalSpy>
 #include <QProxyStyle>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>

@@ -188,13 +188,12 @@ void TForm1::styleStatusBox()
     // The caption sits on the frame's top line, as the count's layout expects; Qt's style would put it
     // above. The frame's line in the desktop's mid tone where that shows on the window.
     const QPalette system = QApplication::palette(this);
-    const QColor line = toolkit::lineColour(system.color(QPalette::Mid), system.color(QPalette::Window),
-        system.color(QPalette::WindowText));
+    const QColor line = toolkit::lineColour(
+        system.color(QPalette::Mid), system.color(QPalette::Window), system.color(QPalette::WindowText));
     // Set anew on every change of palette: the style sheet keeps the palette it was set under.
     m_status->setStyleSheet(
         u"QGroupBox#GroupBox2 { border: 1px solid %1; border-radius: 2px; margin-top: 6px; }"
-        u"QGroupBox#GroupBox2::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; }"_s.arg(
-            line.name()));
+        u"QGroupBox#GroupBox2::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; }"_s.arg(line.name()));
 }
 
 void TForm1::buildMenu()
