@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Colours.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 #include <cmath>
 
@@ -38,18 +41,41 @@ QColor roleFor(const QColor& role, const QColor& background, const QColor& text,
     return text;
 }
 
-// Fusion's derivations, as its painting does them.
-QColor fusionOutline(const QColor& window)
+// How an empty check box of the container's style stands out from the window under `palette`: the
+// pixel farthest from the window, and, with keyboard focus, the farthest of the pixels that focus changes.
+struct IndicatorContrast
 {
-    return window.darker(140).lighter(110);
-}
+    double outline = 1;
+    double focus = 1;
+};
 
-QColor fusionFocus(const QColor& highlight)
+IndicatorContrast measureIndicator(const QWidget* container, const QPalette& palette, const QColor& window)
 {
-    QColor outline = highlight.darker(125);
-    if (outline.value() > 160)
-        outline.setHsl(outline.hue(), outline.saturation(), 160);
-    return outline;
+    QStyle* style = container->style();
+    QStyleOptionButton option;
+    option.palette = palette;
+    option.state = QStyle::State_Enabled | QStyle::State_Active | QStyle::State_Off;
+    option.rect = QRect(QPoint(0, 0), style->sizeFromContents(QStyle::CT_CheckBox, &option, QSize(), nullptr));
+    const auto render = [&](QStyle::State extra) {
+        QImage image(option.rect.size(), QImage::Format_RGB32);
+        image.fill(window);
+        QPainter painter(&image);
+        QStyleOptionButton state = option;
+        state.state |= extra;
+        style->drawControl(QStyle::CE_CheckBox, &state, &painter, nullptr);
+        return image;
+    };
+    const QImage plain = render({});
+    const QImage focused = render(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange);
+    IndicatorContrast measured;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            measured.outline = std::max(measured.outline, contrastRatio(window, QColor(plain.pixel(x, y))));
+            if (plain.pixel(x, y) != focused.pixel(x, y))
+                measured.focus = std::max(measured.focus, contrastRatio(window, QColor(focused.pixel(x, y))));
+        }
+    }
+    return measured;
 }
 
 } // namespace
@@ -91,21 +117,35 @@ QColor lineColour(const QColor& preferred, const QColor& background, const QColo
 
 void readableIndicators(QWidget* container, const QPalette& palette)
 {
+    // A little above 3:1, so that the shading of a face does not take an outline under it.
+    constexpr double Wanted = 3.2;
+    constexpr int Steps = 10;
     const QColor window = palette.color(QPalette::Window);
     const QColor text = palette.color(QPalette::WindowText);
-    // A little above 3:1, so that the shading of the face does not take the outline under it.
-    constexpr double Wanted = 3.2;
-    const bool fusion = container->style()->name().compare(u"fusion", Qt::CaseInsensitive) == 0;
-    const QColor outlineRole = roleFor(window, window, text, Wanted, fusionOutline);
-    const QColor focusRole = roleFor(palette.color(QPalette::Highlight), window, text, Wanted, fusionFocus);
-    if (!fusion || (outlineRole == window && focusRole == palette.color(QPalette::Highlight))) {
-        inheritColours(container);
-        return;
-    }
-    // Only these two roles: the others follow the desktop's.
+    const QColor highlight = palette.color(QPalette::Highlight);
+    // Styles draw the outline from the Window role (Fusion darkens it, Breeze mixes it with the text)
+    // and the focus ring from Highlight: where they do not show, both roles step towards the text until
+    // they do. The boxes do not fill their background, so the window around them keeps its colour.
+    bool outlineShows = false;
+    bool focusShows = false;
     QPalette own;
-    own.setColor(QPalette::Window, outlineRole);
-    own.setColor(QPalette::Highlight, focusRole);
+    for (int step = 0; step <= Steps && !(outlineShows && focusShows); ++step) {
+        QPalette trial = palette;
+        if (!outlineShows)
+            own.setColor(QPalette::Window, mixed(window, text, double(step) / Steps));
+        if (!focusShows)
+            own.setColor(QPalette::Highlight, mixed(highlight, text, double(step) / Steps));
+        trial.setColor(QPalette::Window, own.color(QPalette::Window));
+        trial.setColor(QPalette::Highlight, own.color(QPalette::Highlight));
+        // Measured on the real window's colour: only the style's drawing takes the trial roles.
+        const IndicatorContrast measured = measureIndicator(container, trial, window);
+        outlineShows = outlineShows || measured.outline >= Wanted;
+        focusShows = focusShows || measured.focus >= Wanted;
+        if (step == 0 && outlineShows && focusShows) {
+            inheritColours(container);
+            return;
+        }
+    }
     container->setPalette(own);
 }
 

@@ -23,10 +23,9 @@ QColor readableOn(const QColor& background, const QColor& designed, const QColor
 // 3:1 on the background, else the nearest step from it towards the text colour that does.
 QColor lineColour(const QColor& preferred, const QColor& background, const QColor& text);
 
-// Fusion draws a check box's outline from the Window role darkened and its keyboard focus from the
-// Highlight role darkened: on a dark window neither shows. Gives the container of check boxes roles from
-// which both read on the palette's window under Fusion, and drops them under other styles or where the
-// desktop's roles already read.
+// Empty check boxes whose outline and keyboard focus ring show at 3:1 on the palette's window, whatever
+// the style: the container takes roles from which the style draws them so (measured on a box drawn
+// aside), or drops them where the desktop's already do.
 void readableIndicators(QWidget* container, const QPalette& palette);
 
 // Solid background for a label (labels are transparent otherwise).

@@ -68,7 +68,8 @@ def check_box(shot, main, slot, scale):
     left, top, _, _ = x.check_box_rect(slot)
     left, top = ox + round(left * scale), oy + round(top * scale)
     background = commonest(patch(shot, left - round(6 * scale), top, round(5 * scale), round(17 * scale)))
-    size = round(24 * scale)  # less than a row: the next row's boxes start 25 px lower
+    # Up to 20 x 20 and a pixel around: short of the next row (25 px lower) and of the grid's frame.
+    size = round(22 * scale)
     rows = patch(shot, left - 1, top - 1, size, size)
     drawn = [(col, row) for row in range(size) for col in range(size)
              if contrast(rows[row][col], background) > 1.3]
