@@ -36,7 +36,8 @@ if(NUMISLOT_PYTHON3)
 
     # wayland, window_manager, accessibility and the cases below run real desktop components (Weston,
     # openbox, AT-SPI, a CUPS server of their own); each skips when it cannot (not root, a package missing).
-    foreach(name complete_collection save_and_reopen quit_prompt bad_argument wayland window_manager accessibility)
+    foreach(name complete_collection save_and_reopen quit_prompt bad_argument wayland window_manager accessibility
+                 desktop_styles)
         add_test(NAME e2e_${name}
                  COMMAND ${NUMISLOT_PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_${name}.py $<TARGET_FILE:numislot>)
         # Each test runs its own Xvfb; the program must not inherit the offscreen platform.

@@ -100,9 +100,13 @@ void TestMainWindow::controlsAtTheirPlaces()
     auto* widget = client->findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
     // An empty rectangle names only the top: the issuer labels' left and width follow their text.
-    if (geometry.isEmpty())
+    if (geometry.isEmpty()) {
         QCOMPARE(widget->mapTo(client, QPoint(0, 0)).y(), geometry.y());
-    else
+    } else if (qobject_cast<QCheckBox*>(widget)) {
+        // A box takes what its style's indicator needs from its designed place, never less.
+        QCOMPARE(widget->mapTo(client, QPoint(0, 0)), geometry.topLeft());
+        QVERIFY(widget->width() >= geometry.width() && widget->height() >= geometry.height());
+    } else
         QCOMPARE(QRect(widget->mapTo(client, QPoint(0, 0)), widget->size()), geometry);
 }
 

@@ -99,8 +99,9 @@ int runApplication(int& argc, char** argv, toolkit::Services& services)
     // Lets the desktop match the windows to the installed entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(NUMISLOT_APP_ID));
     toolkit::installFrenchTranslations(application);
-    // Every window's default; it also spares loading a second font for the text box's empty document.
-    QApplication::setFont(toolkit::formFont());
+    // The application's font stays the desktop's, for Qt's own dialogs (file, print, message box); each
+    // designed window sets its form font itself.
+
     // Before the windows: a signal that comes meanwhile waits for the loop.
     toolkit::EndSignals endSignals;
     try {

@@ -96,24 +96,16 @@ void TForm1::buildGrid(QWidget* client)
     // Each issuer's eight boxes in a row of their own. Each time a box is unticked Qt looks through
     // all its siblings for a group it might belong to: among the window's controls that search was
     // most of the cost of loading a collection. The row also gives a screen reader the issuer's name.
-    std::array<QWidget*, IssuerCount> rows {};
     for (int issuer = 0; issuer < IssuerCount; ++issuer) {
-        QRect area;
-        for (int denomination = 0; denomination < DenominationCount; ++denomination) {
-            area |= toQRect(checkBoxRect(slotOf(issuer, denomination)));
-        }
         auto* row = new QWidget(client);
         row->setObjectName(u"Row%1"_s.arg(issuers[issuer].labelNumber));
-        row->setGeometry(area);
         m_accessibleNames.add(row, qs(issuers[issuer].name));
-        rows[issuer] = row;
+        m_rows[issuer] = row;
     }
     for (int slot = 1; slot <= SlotCount; ++slot) {
-        QWidget* row = rows[issuerOf(slot)];
-        auto* box = new QCheckBox(row);
+        auto* box = new QCheckBox(m_rows[issuerOf(slot)]);
         box->setObjectName(u"CheckBox%1"_s.arg(slot));
         box->setTristate(false);
-        box->setGeometry(toQRect(checkBoxRect(slot)).translated(-row->pos()));
         const QString hint = qs(coinHint(slot));
         box->setToolTip(hint);
         // The caption is hidden by the width; a screen reader needs the coin's name.
@@ -122,6 +114,10 @@ void TForm1::buildGrid(QWidget* client)
         connect(box, &QCheckBox::toggled, this, [this, slot] { checkBoxClick(slot); });
         m_checkBoxes[slot - 1] = box;
     }
+    fitCheckBoxes();
+    const QPalette system = QApplication::palette(this);
+    for (QWidget* row : m_rows)
+        toolkit::readableIndicators(row, system);
 
     for (int issuer = 0; issuer < IssuerCount; ++issuer) {
         const Issuer& info = issuers[issuer];
@@ -165,10 +161,8 @@ void TForm1::buildControls(QWidget* client)
     auto* status = new QGroupBox(u"Etat"_s, client);
     status->setObjectName(u"GroupBox2"_s);
     status->setGeometry(608, 8, 65, 49);
-    // The caption sits on the frame's top line, as the count's layout expects; Qt's style would put it above.
-    status->setStyleSheet(
-        u"QGroupBox#GroupBox2 { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-        u"QGroupBox#GroupBox2::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; }"_s);
+    m_status = status;
+    styleStatusBox();
     // A style sheet drops the inherited font, so the box and its labels take the window's explicitly.
     status->setFont(toolkit::formFont());
     m_label17 = makeLabel(status, u"Label17"_s, u"0"_s, { 8, 14 });
@@ -198,6 +192,19 @@ void TForm1::buildControls(QWidget* client)
     m_richEdit->setFocusPolicy(Qt::NoFocus);
 }
 
+void TForm1::styleStatusBox()
+{
+    // The caption sits on the frame's top line, as the count's layout expects; Qt's style would put it
+    // above. The frame's line in the desktop's mid tone where that shows on the window.
+    const QPalette system = QApplication::palette(this);
+    const QColor line = toolkit::lineColour(
+        system.color(QPalette::Mid), system.color(QPalette::Window), system.color(QPalette::WindowText));
+    // Set anew on every change of palette: the style sheet keeps the palette it was set under.
+    m_status->setStyleSheet(
+        u"QGroupBox#GroupBox2 { border: 1px solid %1; border-radius: 2px; margin-top: 6px; }"
+        u"QGroupBox#GroupBox2::title { subcontrol-origin: margin; left: 6px; padding: 0 1px; }"_s.arg(line.name()));
+}
+
 void TForm1::buildMenu()
 {
     QMenuBar* bar = menuBar();
@@ -210,18 +217,22 @@ void TForm1::buildMenu()
 
     QMenu* file = bar->addMenu(u"&Fichier"_s);
     file->setObjectName(u"Fichier1"_s);
+    // The menus are the window's own, in its form font; as windows of their own they would not inherit it.
+    file->setFont(font());
     file->menuAction()->setObjectName(u"Fichier1Action"_s);
     addItem(file, u"Charger1"_s, u"&Ouvrir"_s, &TForm1::Charger1Click);
     addItem(file, u"Savegarder1"_s, u"&Sauvegarder"_s, &TForm1::Savegarder1Click);
     addItem(file, u"Lesuros1"_s, u"L&es €uros"_s, &TForm1::Lesuros1Click);
     QMenu* print = file->addMenu(u"&Imprimer"_s);
     print->setObjectName(u"Imprimer1"_s);
+    print->setFont(font());
     addItem(print, u"Touslesuros1"_s, u"Tous les €uros"_s, &TForm1::Touslesuros1Click);
     addItem(print, u"Mesuros1"_s, u"Mes €uros"_s, &TForm1::Mesuros1Click);
     addItem(file, u"Quitter1"_s, u"&Quitter"_s, &TForm1::Quitter1Click);
 
     QMenu* help = bar->addMenu(u"&?"_s);
     help->setObjectName(u"Aide1"_s);
+    help->setFont(font());
     addItem(help, u"APropos1"_s, u"A Propos"_s, &TForm1::APropos1Click);
 }
 
@@ -238,6 +249,26 @@ void TForm1::buildTabOrder()
     std::sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1].second, chain[i].second);
+}
+
+void TForm1::fitCheckBoxes()
+{
+    // A style's indicator may need more than the designed 13 x 17 (Breeze's is 20 x 20, Fusion's 14
+    // wide): each box grows right and down from its designed place, so the designed area, where a
+    // click lands, stays inside it.
+    const QSize needed = m_checkBoxes[0]->sizeHint();
+    for (int issuer = 0; issuer < IssuerCount; ++issuer) {
+        std::array<QRect, DenominationCount> boxes;
+        QRect area;
+        for (int denomination = 0; denomination < DenominationCount; ++denomination) {
+            const QRect designed = toQRect(checkBoxRect(slotOf(issuer, denomination)));
+            boxes[denomination] = QRect(designed.topLeft(), designed.size().expandedTo(needed));
+            area |= boxes[denomination];
+        }
+        m_rows[issuer]->setGeometry(area);
+        for (int denomination = 0; denomination < DenominationCount; ++denomination)
+            checkBox(slotOf(issuer, denomination))->setGeometry(boxes[denomination].translated(-area.topLeft()));
+    }
 }
 
 bool TForm1::isOwned(int slot) const
@@ -543,6 +574,42 @@ bool TForm1::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate)
         FormActivate();
     return QMainWindow::event(event);
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::StyleChange:
+        // Once every box has heard of the new style and forgotten its old size.
+        QMetaObject::invokeMethod(this, &TForm1::fitCheckBoxes, Qt::QueuedConnection);
+        [[fallthrough]];
+    case QEvent::PaletteChange:
+        followDesktopColours();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::followDesktopColours()
+{
+    const QPalette system = QApplication::palette(this);
+    for (QWidget* row : m_rows) {
+        if (row)
+            toolkit::readableIndicators(row, system);
+    }
+    // The colours chosen to read on the old palette may not read on the new one: the marks shown so
+    // far are shown again, looked up in the new palette.
+    for (int issuer = 0; issuer < IssuerCount; ++issuer) {
+        ShownMarks& shown = m_shownMarks[std::size_t(issuer)];
+        if (shown.palette != -1 && shown.palette != system.cacheKey()) {
+            shown.palette = system.cacheKey();
+            showMarks(issuer, system);
+        }
+    }
+    if (m_status)
+        styleStatusBox();
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -102,6 +102,7 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -109,6 +110,10 @@ private:
     void buildControls(QWidget* client);
     void buildMenu();
     void buildTabOrder();
+    void fitCheckBoxes();
+    void styleStatusBox();
+    // A palette or style changed while the program runs: what took its colours from the old one.
+    void followDesktopColours();
     void OpenCommand();
     // Asks "Sauvegarder ?" about unsaved changes; true when the command may go on (saved or discarded).
     bool settleChanges();
@@ -134,9 +139,11 @@ private:
     std::optional<collection::OwnFile> m_ownFile;
 
     std::array<QCheckBox*, catalogue::SlotCount> m_checkBoxes {};
+    std::array<QWidget*, catalogue::IssuerCount> m_rows {}; // each issuer's boxes, by issuer, slot order
     std::array<QLabel*, catalogue::IssuerCount> m_issuerLabels {}; // by issuer, slot order
     std::array<QPushButton*, catalogue::IssuerCount> m_issuerButtons {}; // by issuer, slot order
     std::array<toolkit::PictureCell*, catalogue::DenominationCount> m_images {}; // Image1..Image8
+    QGroupBox* m_status = nullptr; // GroupBox2, "Etat"
     QLabel* m_label17 = nullptr;
     std::array<QSize, catalogue::SlotCount + 1> m_countSizes {}; // Label17's size by count, once laid out
     // The marks each issuer's label and button were last given, and the palette they were looked up in.

@@ -74,7 +74,7 @@ TForm16::TForm16(QWidget* parent)
     // The design names show on hover even while the main window is the active one.
     setAttribute(Qt::WA_AlwaysShowToolTips);
 
-    toolkit::paintWhite(this);
+    // White behind the pictures; the scroll bars stay in the desktop's colours, dark ones too.
     toolkit::paintWhite(viewport());
 
     buildContent();

@@ -19,6 +19,15 @@ double contrastRatio(const QColor& a, const QColor& b);
 // The designed text colour, unless the alternative reads better on the background.
 QColor readableOn(const QColor& background, const QColor& designed, const QColor& alternative);
 
+// A colour for a line that a user must see (a frame, an outline): the preferred one where it reads at
+// 3:1 on the background, else the nearest step from it towards the text colour that does.
+QColor lineColour(const QColor& preferred, const QColor& background, const QColor& text);
+
+// Empty check boxes whose outline and keyboard focus ring show at 3:1 on the palette's window, whatever
+// the style: the container takes roles from which the style draws them so (measured on a box drawn
+// aside), or drops them where the desktop's already do.
+void readableIndicators(QWidget* container, const QPalette& palette);
+
 // Solid background for a label (labels are transparent otherwise).
 void setBackgroundColour(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
