@@ -6,13 +6,16 @@
 #include "support/Files.h"
 #include "support/ModalAnswer.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <sys/stat.h>
 
@@ -60,6 +63,8 @@ private slots:
     void commandLine();
     void defaultExtension_data();
     void defaultExtension();
+    void realDialogTitles_data();
+    void realDialogTitles();
 
 private:
     void tick(std::initializer_list<int> slotNumbers);
@@ -371,6 +376,35 @@ void TestFileCommands::defaultExtension()
     QCOMPARE(m_services.messages, QStringList());
     QCOMPARE(m_form->windowTitle(), u"Numislot par QVT : "_s + path(used));
     QCOMPARE(readFileBytes(path(used)).size(), 128);
+}
+
+// The system's dialogs carry their titles themselves: a platform's own dialog shows only a title set.
+void TestFileCommands::realDialogTitles_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("open") << false << u"Ouvrir"_s;
+    QTest::newRow("save") << true << u"Enregistrer sous"_s;
+}
+
+void TestFileCommands::realDialogTitles()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, title);
+    QStringList seen;
+    QTimer::singleShot(0, this, [&seen] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(window)) {
+                seen << dialog->windowTitle();
+                dialog->reject();
+            }
+        }
+    });
+    toolkit::SystemServices desktop;
+    toolkit::FileDialogRequest request;
+    request.mode = save ? toolkit::FileDialogMode::Save : toolkit::FileDialogMode::Open;
+    QCOMPARE(desktop.runFileDialog(m_form.get(), request), std::nullopt);
+    QCOMPARE(seen, QStringList { title });
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -29,7 +29,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 #include <algorithm>
 #include <utility>
@@ -488,11 +487,7 @@ void TForm1::showEvent(QShowEvent* event)
     if (!m_firstShow)
         return;
     m_firstShow = false;
-    if (QScreen* screen = this->screen()) {
-        const QRect desktop = screen->availableGeometry();
-        const QSize outer = frameGeometry().size();
-        move(toolkit::centredPosition(desktop.topLeft(), desktop.size(), outer));
-    }
+    toolkit::centreOnDesktop(this);
     // Some platforms never activate a window (offscreen, X11 without a window manager): there the
     // first show counts as the first activation. Queued, so the window is on screen first.
     QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
