@@ -62,11 +62,13 @@ std::optional<QMargins> knownFrame(const QWidget* window, const QWidget* mainWin
 {
     if (window->windowFlags() & Qt::FramelessWindowHint)
         return QMargins();
-    if (const std::optional<QMargins> own = frameOf(window))
-        return own;
-    if (mainWindow && mainWindow != window)
-        return frameOf(mainWindow);
-    return std::nullopt;
+    const std::optional<QMargins> own = frameOf(window);
+    const std::optional<QMargins> main = mainWindow && mainWindow != window ? frameOf(mainWindow) : std::nullopt;
+    // mutter answers "none" for a window that leaves its decorations to the window manager (the detail
+    // window's title bar without buttons), then frames it like any other.
+    if (own && own->isNull() && main && !window->isVisible())
+        return main;
+    return own ? own : main;
 }
 
 QRect outerGeometry(const QWidget* window)
