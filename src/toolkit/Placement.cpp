@@ -42,6 +42,11 @@ void placeClient(QWidget* window, QPoint clientTopLeft)
 // Places the window's frame, of the known or guessed extents, at `outerTopLeft`.
 void placeOuter(QWidget* window, QPoint outerTopLeft, const QMargins& frame)
 {
+    // Qt takes the position of a window not created yet as its frame's.
+    if (!window->testAttribute(Qt::WA_WState_Created)) {
+        window->move(outerTopLeft);
+        return;
+    }
     placeClient(window, outerTopLeft + QPoint(frame.left(), frame.top()));
 }
 

@@ -38,7 +38,9 @@ public:
     {
         static QPointer<FrameWatcher> watcher;
         if (!watcher && qGuiApp) {
-            if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+            // The offscreen platform answers for X11 too, without a connection.
+            auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+            if (x11 && x11->connection()) {
                 watcher = new FrameWatcher(x11->connection());
                 qGuiApp->installNativeEventFilter(watcher);
             }
