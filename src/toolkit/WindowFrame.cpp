@@ -59,6 +59,12 @@ public:
     void ask(const QList<QWidget*>& windows, std::function<void()> then)
     {
         QList<xcb_window_t> waiting;
+        // Without a window manager to answer, the windows are left as they are, native windows not made.
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+        if (!screen || !answersRequests(screen->root)) {
+            then();
+            return;
+        }
         for (QWidget* widget : windows) {
             // The size limits are part of what decides the frame (a window of fixed size has no grip).
             if (QLayout* layout = widget->layout())
@@ -67,7 +73,7 @@ public:
             if (m_frames.contains(window) || read(window))
                 continue;
             const auto tree = own(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, window), nullptr));
-            if (!tree || !answersRequests(tree->root))
+            if (!tree || (tree->root != screen->root && !answersRequests(tree->root)))
                 continue;
             xcb_client_message_event_t request {};
             request.response_type = XCB_CLIENT_MESSAGE;

@@ -61,6 +61,7 @@ def run(session):
     check_centred(session, gallery, "the gallery", main.id)
     close_with_alt_f4(session, gallery, "the gallery")
 
+    session.activate(main.id)
     main.click_issuer_button(FRANCE)
     detail = framed(session, session.wait_window("^France$", what="the detail window of France"))
     check_centred(session, detail, "the detail window", main.id)
@@ -78,8 +79,8 @@ def run(session):
     close_with_alt_f4(session, about, 'the "A Propos" window')
 
     # A change, then the close box: the prompt, centred; "&Annuler" keeps the program.
+    session.activate(main.id)
     main.click_slot(1)
-    session.focus(main.id)
     session.key("alt+F4")
     prompt = SavePrompt(session)
     framed(session, prompt.id)

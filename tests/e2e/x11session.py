@@ -463,6 +463,11 @@ class Session:
     def focus(self, window):
         self.run("xdotool", "windowfocus", str(window))
 
+    def activate(self, window):
+        """Has the window manager make the window the active one, and waits until it has: mutter, until
+        then, may take a click on the window as the one that focuses it and not pass it on."""
+        self.run("xdotool", "windowactivate", "--sync", str(window), timeout=15)
+
     def type(self, text):
         self.run("xdotool", "type", "--delay", "15", text, timeout=60)
 
@@ -569,7 +574,7 @@ class SavePrompt:
         self.session.wait_gone(self.id, what='the "Sauvegarder ?" prompt to close after "&%s"' % caption)
 
 
-SAVE_DIALOG = "^(Enregistrer sous|Save As)$"
+SAVE_DIALOG = "^Enregistrer sous$"
 
 
 def save_through_dialog(session, path):
