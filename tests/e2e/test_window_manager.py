@@ -7,6 +7,7 @@ to the pixel, however late the window manager frames them; the splash goes after
 box, through the window manager's Alt+F4, asks "Sauvegarder ?", in a prompt of 271 x 115 with the
 frame. Names of window managers on the command line run only those."""
 
+import re
 import sys
 import time
 
@@ -41,8 +42,15 @@ def click_main(session, main, left, top, width, height):
     x0, y0 = main.origin()
     x, y = x0 + left + width // 2, y0 + top + height // 2
     session.run("xdotool", "mousemove", str(x), str(y))
-    wait_until(lambda: "window:%d" % main.id in session.run("xdotool", "getmouselocation", check=False).stdout,
-               10, "the main window alone under the pointer at (%d, %d)" % (x, y))
+    def main_under_pointer():
+        match = re.search(r"WINDOW=(\d+)", session.run("xdotool", "getmouselocation", "--shell", check=False).stdout)
+        if not match:
+            return False
+        under = int(match.group(1))
+        # The window itself, or the frame the window manager put around it.
+        return under == main.id or ("0x%x " % main.id) in session.run("xwininfo", "-children", "-id", str(under),
+                                                                        check=False).stdout
+    wait_until(main_under_pointer, 10, "the main window alone under the pointer at (%d, %d)" % (x, y))
     session.run("xdotool", "click", "1")
 
 
