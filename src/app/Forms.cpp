@@ -15,6 +15,7 @@
 #include "toolkit/ExceptionDisplay.h"
 #include "toolkit/Services.h"
 #include "toolkit/Text.h"
+#include "toolkit/WindowFrame.h"
 
 #include <QByteArray>
 #include <exception>
@@ -107,7 +108,8 @@ int runApplication(int& argc, char** argv, toolkit::Services& services)
     try {
         createForms(services);
         QObject::connect(&endSignals, &toolkit::EndSignals::received, Form1, &TForm1::endProgram);
-        Form1->show();
+        // The windows are placed by their frames, which the window manager tells before they are shown.
+        toolkit::askFrames({ Form1, Form2, Form3, Form4, Form5, Form16 }, [] { Form1->show(); });
         application.exec();
     } catch (const std::exception& error) {
         services.showException(toolkit::exceptionDisplayText(QString::fromLocal8Bit(error.what())));

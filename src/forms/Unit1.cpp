@@ -30,9 +30,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSessionManager>
 #include <QTextEdit>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -618,14 +618,23 @@ void TForm1::showEvent(QShowEvent* event)
     if (!m_firstShow)
         return;
     m_firstShow = false;
-    if (QScreen* screen = this->screen()) {
-        const QRect desktop = screen->availableGeometry();
-        const QSize outer = frameGeometry().size();
-        move(toolkit::centredPosition(desktop.topLeft(), desktop.size(), outer));
-    }
+    toolkit::centreOnDesktop(this);
     // Some platforms never activate a window (offscreen, X11 without a window manager): there the
-    // first show counts as the first activation. Queued, so the window is on screen first.
-    QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
+    // first exposure counts as the first activation. Not before: until a window manager has framed
+    // and placed the window, Qt may still report where the window was made, and the splash centres on it.
+    if (QWindow* handle = windowHandle())
+        handle->installEventFilter(this);
+    else
+        QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace numislot

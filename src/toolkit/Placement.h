@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <optional>
 
@@ -21,13 +23,19 @@ constexpr QPoint centredPosition(QPoint mainTopLeft, QSize mainSize, QSize size)
 // caption. Outer sizes rest on it until a window manager's own frame is seen.
 inline constexpr QSize DesignedFrame(8, 27);
 
-// What the window manager adds around a window, as far as it is known: the window's own frame once it
-// has one, else the main window's (the same manager draws both); nothing when neither has a frame yet.
-std::optional<QSize> knownFrame(const QWidget* window, const QWidget* mainWindow);
+// What the window manager adds around a window, as far as it is known: the window's own frame as
+// announced or seen, else the main window's (the same manager draws both); nothing when neither is known.
+std::optional<QMargins> knownFrame(const QWidget* window, const QWidget* mainWindow);
+
+// The window's rectangle with its known frame.
+QRect outerGeometry(const QWidget* window);
 
 // Fixes the screen that a window not yet shown reports to the one it would report now. Until then
 // every control added to it looks the screen up again from the window's position, to scale its font.
 void pinScreen(QWidget* window);
+
+// Moves a top-level window so that its frame is centred on the available desktop of its screen.
+void centreOnDesktop(QWidget* window);
 
 // Moves a top-level window so that its frame is centred over the main window's frame.
 void centreOver(QWidget* window, const QWidget* mainWindow);

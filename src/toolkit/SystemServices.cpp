@@ -41,6 +41,8 @@ std::optional<QString> SystemServices::runFileDialog(QWidget* parent, const File
     QFileDialog dialog(parent);
     const bool save = request.mode == FileDialogMode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Qt's own titles, set: the desktop's dialogs (KDE's, GTK's, a portal's) show only a title given.
+    dialog.setWindowTitle(save ? QStringLiteral("Enregistrer sous") : QStringLiteral("Ouvrir"));
     // Open accepts a name that does not exist (loading reports it); save never asks before overwriting.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Ticks saved through "&Quitter", "&Oui" and the real save dialog come back when the file is reopened;
-saving onto another existing file asks first, and Return keeps that file."""
+saving onto another existing file asks first, and Return keeps that file. The desktop's own file
+dialogs (GTK's, through Qt's GTK platform theme) are titled "Ouvrir" and "Enregistrer sous" too."""
 
+import glob
 import os
 
 import x11session as x
@@ -87,6 +89,25 @@ def test(program_path):
         status = program.wait_exit(10)
         if status != 0:
             fail("closing the unmodified main window ended with status %d" % status)
+
+    desktop_dialog_titles(program_path)
+
+
+def desktop_dialog_titles(program_path):
+    if not glob.glob("/usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so"):
+        print("skipped the GTK dialogs: Qt's GTK platform theme is missing (qt6-gtk-platformtheme)")
+        return
+    with Session(program_path) as session:
+        program = session.start(env={"QT_QPA_PLATFORMTHEME": "gtk3"})
+        main = session.wait_ready(program)
+        for keys, title in ((("Return",), "Ouvrir"), (("s",), "Enregistrer sous")):
+            main.menu(*keys)
+            dialog = session.wait_window("^%s$" % title, what='the GTK dialog titled "%s"' % title)
+            session.focus(dialog)
+            session.key("Escape")
+            session.wait_gone(dialog, what='the "%s" dialog to close on Escape' % title)
+        if not program.running():
+            fail("the program ended after the dialogs were cancelled")
 
 
 if __name__ == "__main__":

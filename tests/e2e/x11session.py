@@ -2,7 +2,8 @@
 """A private X session for driving the program from outside, as a user would.
 
 Each test gets its own Xvfb (on a display it picks itself), no window manager unless it asks for
-openbox, and the program under the xcb platform unless it chooses another. A test may add a private
+one (openbox, or GNOME's mutter with or without modal windows attached to their parents), and the
+program under the xcb platform unless it chooses another. A test may add a private
 CUPS server with a PDF printer, or a Weston compositor. Windows are found by title with xdotool, clicked at the client coordinates
 the layout fixes, typed into through the real dialogs, and read back from screenshots.
 Every process started here is ended by its pid, and every wait is bounded.
@@ -189,14 +190,18 @@ class Program:
 class Session:
     """An Xvfb of its own and the private directories the program writes to."""
 
+    # window_manager: False for none, True or "openbox", "mutter", or "mutter attached" (modal windows
+    # attached to their parents, as GNOME Shell sets it).
     def __init__(self, program_path, scale_factor=None, screen=(SCREEN_WIDTH, SCREEN_HEIGHT), window_manager=False):
         self.program_path = program_path
         self.scale_factor = scale_factor
         self.screen = screen
-        self.window_manager = window_manager
+        self.window_manager = "openbox" if window_manager is True else window_manager
         self.tmp = tempfile.mkdtemp(prefix="numislot-e2e-")
         self.xvfb = None
         self.openbox = None
+        self.mutter = None
+        self.bus = None
         self.display = None
         self.programs = []
         # Set by the components a test adds (CUPS_SERVER, WAYLAND_DISPLAY...); None removes a variable.
@@ -204,11 +209,15 @@ class Session:
         self._cleanups = []
 
     def __enter__(self):
-        if self.window_manager:
+        if self.window_manager == "openbox":
             require_tools("openbox", "xprop")
+        elif self.window_manager:
+            require_tools("mutter", "dbus-daemon", "xprop")
         self._start_xvfb()
-        if self.window_manager:
+        if self.window_manager == "openbox":
             self._start_openbox()
+        elif self.window_manager:
+            self._start_mutter(attached=self.window_manager == "mutter attached")
         return self
 
     def __exit__(self, kind, value, trace):
@@ -217,6 +226,8 @@ class Session:
         for cleanup in reversed(self._cleanups):
             cleanup()
         _stop(self.openbox)
+        _stop(self.mutter)
+        _stop(self.bus)
         _stop(self.xvfb)
         if value is not None and not isinstance(value, SystemExit):
             for program in self.programs:
@@ -262,9 +273,37 @@ class Session:
         self.openbox = subprocess.Popen(["openbox", "--sm-disable"], env=self.env(), stdin=subprocess.DEVNULL,
                                         stdout=log, stderr=subprocess.STDOUT, preexec_fn=_die_with_parent)
         log.close()
+        self._wait_managed("openbox")
+
+    def _start_mutter(self, attached):
+        """mutter as the X11 window manager of the session's Xvfb, on a D-Bus session bus of its own;
+        settings from a key file, where only the attachment of modal windows is set."""
+        env = self.env()
+        read_end, write_end = os.pipe()
+        self.bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=%d" % write_end],
+                                    pass_fds=(write_end,), env=env, stdin=subprocess.DEVNULL,
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=_die_with_parent)
+        os.close(write_end)
+        with os.fdopen(read_end) as answer:
+            address = answer.readline().strip()
+        if not address:
+            fail("dbus-daemon gave no address (exit status %s)" % self.bus.poll())
+        settings = os.path.join(env["XDG_CONFIG_HOME"], "glib-2.0", "settings")
+        os.makedirs(settings, exist_ok=True)
+        with open(os.path.join(settings, "keyfile"), "w") as out:
+            out.write("[org/gnome/mutter]\nattach-modal-dialogs=%s\n" % ("true" if attached else "false"))
+        env.update({"DBUS_SESSION_BUS_ADDRESS": address, "GSETTINGS_BACKEND": "keyfile"})
+        log = open(self.path("mutter.log"), "wb")
+        self.mutter = subprocess.Popen(["mutter", "--replace", "--x11", "--sm-disable"], env=env,
+                                       stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                                       preexec_fn=_die_with_parent)
+        log.close()
+        self._wait_managed("mutter")
+
+    def _wait_managed(self, name):
         # An EWMH window manager announces itself on the root window once it manages the screen.
         wait_until(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False).stdout,
-                   10, "openbox to manage the screen")
+                   10, name + " to manage the screen")
 
     def add_cleanup(self, function):
         self._cleanups.append(function)
@@ -358,11 +397,21 @@ class Session:
         left, right, top, bottom = (int(v) for v in match.groups()) if match else (0, 0, 0, 0)
         return x - left, y - top, width + left + right, height + top + bottom
 
-    def centring_error(self, window, over):
-        """How far, in pixels, the window's outer rectangle is from centred over `over`'s."""
+    def desktop(self):
+        """(x, y, width, height) of the desktop's work area, the whole screen without a window manager."""
+        out = self.run("xprop", "-root", "_NET_WORKAREA", check=False).stdout
+        match = re.search(r"=\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+)", out)
+        return tuple(int(v) for v in match.groups()) if match else (0, 0) + self.screen
+
+    def centring_offset(self, window, over=None):
+        """(dx, dy) of the window's outer rectangle from centred over `over`'s (a window, or the desktop)."""
         x, y, width, height = self.outer_geometry(window)
-        ox, oy, owidth, oheight = self.outer_geometry(over)
-        return max(abs(x - (ox + (owidth - width) // 2)), abs(y - (oy + (oheight - height) // 2)))
+        ox, oy, owidth, oheight = self.desktop() if over is None else self.outer_geometry(over)
+        return x - (ox + (owidth - width) // 2), y - (oy + (oheight - height) // 2)
+
+    def centring_error(self, window, over=None):
+        """How far, in pixels, the window's outer rectangle is from centred over `over`'s."""
+        return max(abs(offset) for offset in self.centring_offset(window, over))
 
     def geometry_or_none(self, window):
         """The geometry, or None when the window went away between the search and the question."""
@@ -428,6 +477,11 @@ class Session:
 
     def focus(self, window):
         self.run("xdotool", "windowfocus", str(window))
+
+    def activate(self, window):
+        """Has the window manager make the window the active one, and waits until it has: mutter, until
+        then, may take a click on the window as the one that focuses it and not pass it on."""
+        self.run("xdotool", "windowactivate", "--sync", str(window), timeout=15)
 
     def type(self, text):
         self.run("xdotool", "type", "--delay", "15", text, timeout=60)
@@ -551,7 +605,7 @@ class Question:
         self.session.wait_gone(self.id, what="the question to close on %s" % key)
 
 
-SAVE_DIALOG = "^(Enregistrer sous|Save As)$"
+SAVE_DIALOG = "^Enregistrer sous$"
 
 
 def save_through_dialog(session, path):
