@@ -495,6 +495,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             QuitWithPrompt();
         return true;
     }
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -626,15 +630,6 @@ void TForm1::showEvent(QShowEvent* event)
         handle->installEventFilter(this);
     else
         QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
-        watched->removeEventFilter(this);
-        QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace numislot
