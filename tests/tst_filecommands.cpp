@@ -475,34 +475,36 @@ void TestFileCommands::replacingAFile()
         QCOMPARE(m_services.fileRequests.constLast().mode, toolkit::FileDialogMode::Save);
         QVERIFY(m_services.exitStatuses.isEmpty());
     }
-    // The system's dialogs carry their titles themselves: a platform's own dialog shows only a title set.
-    void TestFileCommands::realDialogTitles_data()
-    {
-        QTest::addColumn<bool>("save");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("open") << false << u"Ouvrir"_s;
-        QTest::newRow("save") << true << u"Enregistrer sous"_s;
-    }
+}
 
-    void TestFileCommands::realDialogTitles()
-    {
-        QFETCH(bool, save);
-        QFETCH(QString, title);
-        QStringList seen;
-        QTimer::singleShot(0, this, [&seen] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (auto* dialog = qobject_cast<QFileDialog*>(window)) {
-                    seen << dialog->windowTitle();
-                    dialog->reject();
-                }
+// The system's dialogs carry their titles themselves: a platform's own dialog shows only a title set.
+void TestFileCommands::realDialogTitles_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("open") << false << u"Ouvrir"_s;
+    QTest::newRow("save") << true << u"Enregistrer sous"_s;
+}
+
+void TestFileCommands::realDialogTitles()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, title);
+    QStringList seen;
+    QTimer::singleShot(0, this, [&seen] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(window)) {
+                seen << dialog->windowTitle();
+                dialog->reject();
             }
-        });
-        toolkit::SystemServices desktop;
-        toolkit::FileDialogRequest request;
-        request.mode = save ? toolkit::FileDialogMode::Save : toolkit::FileDialogMode::Open;
-        QCOMPARE(desktop.runFileDialog(m_form.get(), request), std::nullopt);
-        QCOMPARE(seen, QStringList { title });
-    }
+        }
+    });
+    toolkit::SystemServices desktop;
+    toolkit::FileDialogRequest request;
+    request.mode = save ? toolkit::FileDialogMode::Save : toolkit::FileDialogMode::Open;
+    QCOMPARE(desktop.runFileDialog(m_form.get(), request), std::nullopt);
+    QCOMPARE(seen, QStringList { title });
+}
 
-    QTEST_MAIN(TestFileCommands)
+QTEST_MAIN(TestFileCommands)
 #include "tst_filecommands.moc"
