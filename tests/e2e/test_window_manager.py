@@ -81,7 +81,7 @@ def run(session):
     close_with_alt_f4(session, gallery, "the gallery")
 
     session.activate(main.id)
-    click_main(session, main, 608, x.ROW_TOP[x.DISPLAY_ROW[FRANCE]] - 4, 65, 25)
+    click_main(session, main, *x.layout()["issuers"][FRANCE]["button"])
     detail = framed(session, session.wait_window("^France$", what="the detail window of France"))
     check_centred(session, detail, "the detail window", main.id)
     if session.window_manager == "openbox":
