@@ -134,7 +134,7 @@ QList<std::pair<QString, QRect>> textAreas(QWidget* window)
 } // namespace
 
 // The windows on the desktops people use: any palette, the keyboard, screen readers.
-class TestDesktop : public QObject
+class TestAccessibility : public QObject
 {
     Q_OBJECT
 
@@ -163,7 +163,7 @@ private:
     FakeServices m_services;
 };
 
-void TestDesktop::everyPartReads_data()
+void TestAccessibility::everyPartReads_data()
 {
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<QPalette>("changedTo");
@@ -184,7 +184,7 @@ void TestDesktop::everyPartReads_data()
 
 // Measured on the pixels: every text of every window at least 4.5:1, and the parts a user must see to
 // use a control (check box outlines, the focus ring, the count's frame, the scroll bar) at least 3:1.
-void TestDesktop::everyPartReads()
+void TestAccessibility::everyPartReads()
 {
     QFETCH(QPalette, palette);
     QFETCH(QPalette, changedTo);
@@ -283,7 +283,7 @@ void TestDesktop::everyPartReads()
     QVERIFY2(ring >= 3, qPrintable(u"focus ring %1:1"_s.arg(ring, 0, 'f', 2)));
 }
 
-void TestDesktop::everyBoxWhole_data()
+void TestAccessibility::everyBoxWhole_data()
 {
     QTest::addColumn<bool>("changedWhileRunning");
     QTest::newRow("style at start") << false;
@@ -292,7 +292,7 @@ void TestDesktop::everyBoxWhole_data()
 
 // A style whose indicator needs more room than the designed 13 x 17: each box grows to hold it whole,
 // from its designed place, so the designed area where clicks land stays inside.
-void TestDesktop::everyBoxWhole()
+void TestAccessibility::everyBoxWhole()
 {
     QFETCH(bool, changedWhileRunning);
     const QString oldStyle = QApplication::style()->name();
@@ -322,7 +322,7 @@ void TestDesktop::everyBoxWhole()
         QTRY_VERIFY2(whole(slot), qPrintable(u"CheckBox%1"_s.arg(slot)));
 }
 
-void TestDesktop::enterPressesTheFocusedButton_data()
+void TestAccessibility::enterPressesTheFocusedButton_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button");
@@ -332,7 +332,7 @@ void TestDesktop::enterPressesTheFocusedButton_data()
     QTest::newRow("gallery Imprimer, Return") << u"Form16"_s << u"Button1"_s << int(Qt::Key_Return);
 }
 
-void TestDesktop::enterPressesTheFocusedButton()
+void TestAccessibility::enterPressesTheFocusedButton()
 {
     QFETCH(QString, window);
     QFETCH(QString, button);
@@ -350,7 +350,7 @@ void TestDesktop::enterPressesTheFocusedButton()
 }
 
 // The owned markers are colour alone on screen; a screen reader hears them in the labels' names.
-void TestDesktop::detailMarkersNamed()
+void TestAccessibility::detailMarkersNamed()
 {
     Form1->checkBox(41)->setChecked(true);
     Form1->checkBox(48)->setChecked(true);
@@ -366,5 +366,5 @@ void TestDesktop::detailMarkersNamed()
             u"2 cents non possédée"_s, u"1 cent possédée"_s }));
 }
 
-QTEST_MAIN(TestDesktop)
+QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"
