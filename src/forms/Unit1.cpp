@@ -116,8 +116,7 @@ void TForm1::buildGrid(QWidget* client)
     }
     fitCheckBoxes();
     const QPalette system = QApplication::palette(this);
-    for (QWidget* row : m_rows)
-        toolkit::readableIndicators(row, system);
+    toolkit::readableIndicators(m_rows, system);
 
     for (int issuer = 0; issuer < IssuerCount; ++issuer) {
         const Issuer& info = issuers[issuer];
@@ -599,10 +598,9 @@ void TForm1::changeEvent(QEvent* event)
 void TForm1::followDesktopColours()
 {
     const QPalette system = QApplication::palette(this);
-    for (QWidget* row : m_rows) {
-        if (row)
-            toolkit::readableIndicators(row, system);
-    }
+    // Before the grid is built there is nothing to colour.
+    if (m_rows.front())
+        toolkit::readableIndicators(m_rows, system);
     // The colours chosen to read on the old palette may not read on the new one: the marks shown so
     // far are shown again, looked up in the new palette.
     for (int issuer = 0; issuer < IssuerCount; ++issuer) {

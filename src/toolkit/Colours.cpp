@@ -115,8 +115,11 @@ QColor lineColour(const QColor& preferred, const QColor& background, const QColo
     return roleFor(preferred, background, text, 3.2, [](const QColor& colour) { return colour; });
 }
 
-void readableIndicators(QWidget* container, const QPalette& palette)
+void readableIndicators(std::span<QWidget* const> containers, const QPalette& palette)
 {
+    if (containers.empty())
+        return;
+    const QWidget* container = containers.front();
     // A little above 3:1, so that the shading of a face does not take an outline under it.
     constexpr double Wanted = 3.2;
     constexpr int Steps = 10;
@@ -142,11 +145,13 @@ void readableIndicators(QWidget* container, const QPalette& palette)
         outlineShows = outlineShows || measured.outline >= Wanted;
         focusShows = focusShows || measured.focus >= Wanted;
         if (step == 0 && outlineShows && focusShows) {
-            inheritColours(container);
+            for (QWidget* each : containers)
+                inheritColours(each);
             return;
         }
     }
-    container->setPalette(own);
+    for (QWidget* each : containers)
+        each->setPalette(own);
 }
 
 void setBackgroundColour(QWidget* widget, const QColor& wanted)

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QPalette>
+#include <span>
 
 class QWidget;
 
@@ -24,9 +25,9 @@ QColor readableOn(const QColor& background, const QColor& designed, const QColor
 QColor lineColour(const QColor& preferred, const QColor& background, const QColor& text);
 
 // Empty check boxes whose outline and keyboard focus ring show at 3:1 on the palette's window, whatever
-// the style: the container takes roles from which the style draws them so (measured on a box drawn
-// aside), or drops them where the desktop's already do.
-void readableIndicators(QWidget* container, const QPalette& palette);
+// the style: the containers take roles from which the style draws them so (measured once, on a box
+// drawn aside in the first container's style), or drop them where the desktop's already do.
+void readableIndicators(std::span<QWidget* const> containers, const QPalette& palette);
 
 // Solid background for a label (labels are transparent otherwise).
 void setBackgroundColour(QWidget* widget, const QColor& colour);
