@@ -37,6 +37,12 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return m_fd; }
+    void reset(int fd)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
 
 private:
     int m_fd;
@@ -59,37 +65,43 @@ QString linkTarget(const QString& path)
 }
 
 // The new file takes what the old one had. What the file system or this user's rights do not allow is
-// left out: the contents matter more than any of it.
+// left out: the contents matter more than any of it. All of it is read through one descriptor, so that
+// it comes from the one file even if the path is changed meanwhile.
 void keepAttributes(const QByteArray& oldPath, int fd)
 {
-    struct stat old = {};
-    if (::stat(oldPath.constData(), &old) != 0)
+    // Not followed: the link was resolved already, and one that appeared since leads elsewhere.
+    FileDescriptor old(::open(oldPath.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW));
+    // A file this user may not read still tells its owner and mode.
+    if (old.get() < 0 && errno == EACCES)
+        old.reset(::open(oldPath.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+    struct stat status = {};
+    if (old.get() < 0 || ::fstat(old.get(), &status) != 0)
         return;
     // The group alone where the owner cannot be given away; the mode after, as a change of owner clears
     // its set-id bits.
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
-        (void)::fchown(fd, uid_t(-1), old.st_gid);
-    (void)::fchmod(fd, old.st_mode & 07777);
+    if (::fchown(fd, status.st_uid, status.st_gid) != 0)
+        (void)::fchown(fd, uid_t(-1), status.st_gid);
+    (void)::fchmod(fd, status.st_mode & 07777);
     // Also one that holds no more than the mode: it replaces what a default ACL of the directory gave.
-    if (acl_t acl = ::acl_get_file(oldPath.constData(), ACL_TYPE_ACCESS)) {
+    if (acl_t acl = ::acl_get_fd(old.get())) {
         (void)::acl_set_fd(fd, acl);
         ::acl_free(acl);
     }
 
-    const ssize_t namesSize = ::listxattr(oldPath.constData(), nullptr, 0);
+    const ssize_t namesSize = ::flistxattr(old.get(), nullptr, 0);
     if (namesSize <= 0)
         return;
     QByteArray names(namesSize, '\0');
-    const ssize_t listed = ::listxattr(oldPath.constData(), names.data(), size_t(names.size()));
+    const ssize_t listed = ::flistxattr(old.get(), names.data(), size_t(names.size()));
     for (qsizetype at = 0; at < listed; at += qsizetype(std::strlen(names.constData() + at)) + 1) {
         const char* name = names.constData() + at;
         if (std::strncmp(name, "system.posix_acl_", 17) == 0)
             continue;
-        const ssize_t valueSize = ::getxattr(oldPath.constData(), name, nullptr, 0);
+        const ssize_t valueSize = ::fgetxattr(old.get(), name, nullptr, 0);
         if (valueSize < 0)
             continue;
         QByteArray value(valueSize, '\0');
-        const ssize_t length = ::getxattr(oldPath.constData(), name, value.data(), size_t(value.size()));
+        const ssize_t length = ::fgetxattr(old.get(), name, value.data(), size_t(value.size()));
         if (length >= 0)
             (void)::fsetxattr(fd, name, value.constData(), size_t(length), 0);
     }
