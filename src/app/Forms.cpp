@@ -108,6 +108,7 @@ int runApplication(int& argc, char** argv, toolkit::Services& services)
     try {
         createForms(services);
         QObject::connect(&endSignals, &toolkit::EndSignals::received, Form1, &TForm1::endProgram);
+        QObject::connect(&application, &toolkit::Application::quitRequested, Form1, &TForm1::platformQuit);
         // The windows are placed by their frames, which the window manager tells before they are shown.
         toolkit::askFrames({ Form1, Form2, Form3, Form4, Form5, Form16 }, [] { Form1->show(); });
         application.exec();

@@ -80,7 +80,6 @@ TForm1::TForm1(toolkit::Services& services, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Logging out asks about unsaved changes as the close box does.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &TForm1::commitData);
-    qApp->installEventFilter(this);
     FormCreate();
 }
 
@@ -181,14 +180,22 @@ void TForm1::buildControls(QWidget* client)
     connect(m_button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(m_button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(m_button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+}
 
+QTextEdit* TForm1::richEdit()
+{
+    // Made when the report first needs it: a text box lays out its empty document in the application's
+    // font as it is made, a font nothing else at start-up loads.
+    if (m_richEdit)
+        return m_richEdit;
     // Holds the report text for printing; never shown.
-    m_richEdit = new QTextEdit(client);
+    m_richEdit = new QTextEdit(centralWidget());
     m_richEdit->setVisible(false);
     m_richEdit->setObjectName(u"RichEdit1"_s);
     m_richEdit->setGeometry(8, 488, 25, 25);
     m_richEdit->setFont(toolkit::formFont(19));
     m_richEdit->setFocusPolicy(Qt::NoFocus);
+    return m_richEdit;
 }
 
 void TForm1::styleStatusBox()
@@ -483,17 +490,17 @@ void TForm1::commitData(QSessionManager& manager)
     m_sessionMayEnd = true;
 }
 
+void TForm1::platformQuit()
+{
+    // As the close box does, without asking again what the session's question settled.
+    if (m_sessionMayEnd)
+        endProgram();
+    else
+        QuitWithPrompt();
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    // The platform ends the program (the session manager once the session ends): as the close box does,
-    // without asking again what the session's question settled.
-    if (watched == qApp && event->type() == QEvent::Quit) {
-        if (m_sessionMayEnd)
-            endProgram();
-        else
-            QuitWithPrompt();
-        return true;
-    }
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         watched->removeEventFilter(this);
         QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
@@ -544,7 +551,7 @@ void TForm1::Mesuros1Click()
     // A report that cannot be written, or only in part, is not loaded nor printed; nothing is shown.
     if (path.isEmpty() || !printing::writeOwnedReport(path, report))
         return;
-    if (!loadReportFile(*m_richEdit, path))
+    if (!loadReportFile(*richEdit(), path))
         return;
     printRichEdit(m_services, *m_richEdit, this);
 }

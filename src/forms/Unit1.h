@@ -65,7 +65,8 @@ public:
     const collection::CollectionState& state() const { return m_state; }
 
     toolkit::FileDialog& openDialog() { return m_open; }
-    QTextEdit* richEdit() const { return m_richEdit; }
+    // RichEdit1, the report's text for printing.
+    QTextEdit* richEdit();
 
     // The handler of every coin box (CheckBox1Click .. CheckBox128Click), run after each change of state.
     void checkBoxClick(int slot);
@@ -97,6 +98,8 @@ public:
     // The session manager asks before the session ends: a modified collection gets the close box's
     // question where it allows asking; "Annuler", or a save not made, cancels the logout.
     void commitData(QSessionManager& manager);
+    // The platform ends the program (the session manager once the session ends).
+    void platformQuit();
 
 protected:
     bool event(QEvent* event) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Colours.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
@@ -18,6 +19,11 @@ double luminance(const QColor& colour)
         return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double luminanceRatio(double first, double second)
+{
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 QColor mixed(const QColor& from, const QColor& to, double share)
@@ -67,12 +73,23 @@ IndicatorContrast measureIndicator(const QWidget* container, const QPalette& pal
     };
     const QImage plain = render({});
     const QImage focused = render(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange);
+    // A box has a few colours over a few hundred pixels: each colour's contrast is worked out once.
+    const double windowLuminance = luminance(window);
+    QHash<QRgb, double> contrasts;
+    const auto contrastOf = [&](QRgb pixel) {
+        auto known = contrasts.constFind(pixel);
+        if (known == contrasts.constEnd())
+            known = contrasts.insert(pixel, luminanceRatio(windowLuminance, luminance(QColor(pixel))));
+        return *known;
+    };
     IndicatorContrast measured;
     for (int y = 0; y < plain.height(); ++y) {
+        const auto* plainLine = reinterpret_cast<const QRgb*>(plain.constScanLine(y));
+        const auto* focusedLine = reinterpret_cast<const QRgb*>(focused.constScanLine(y));
         for (int x = 0; x < plain.width(); ++x) {
-            measured.outline = std::max(measured.outline, contrastRatio(window, QColor(plain.pixel(x, y))));
-            if (plain.pixel(x, y) != focused.pixel(x, y))
-                measured.focus = std::max(measured.focus, contrastRatio(window, QColor(focused.pixel(x, y))));
+            measured.outline = std::max(measured.outline, contrastOf(plainLine[x]));
+            if (plainLine[x] != focusedLine[x])
+                measured.focus = std::max(measured.focus, contrastOf(focusedLine[x]));
         }
     }
     return measured;
@@ -99,9 +116,7 @@ QColor toQColor(catalogue::Colour colour, const QPalette& palette)
 
 double contrastRatio(const QColor& a, const QColor& b)
 {
-    const double first = luminance(a);
-    const double second = luminance(b);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+    return luminanceRatio(luminance(a), luminance(b));
 }
 
 QColor readableOn(const QColor& background, const QColor& designed, const QColor& alternative)

@@ -3,6 +3,7 @@
 
 #include "toolkit/Services.h"
 
+#include <QMetaMethod>
 #include <exception>
 
 namespace numislot::toolkit {
@@ -28,6 +29,16 @@ bool Application::notify(QObject* receiver, QEvent* event)
             m_services->showException(exceptionDisplayText(QString::fromLocal8Bit(error.what())));
     }
     return false;
+}
+
+bool Application::event(QEvent* event)
+{
+    // Here rather than in a filter on the application object, which every event of every object passes.
+    if (event->type() == QEvent::Quit && isSignalConnected(QMetaMethod::fromSignal(&Application::quitRequested))) {
+        Q_EMIT quitRequested();
+        return true;
+    }
+    return QApplication::event(event);
 }
 
 } // namespace numislot::toolkit
