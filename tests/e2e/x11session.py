@@ -515,6 +515,10 @@ class Session:
 
     # --- the window manager's part: asking a window to close ---
 
+    def ping(self, window):
+        """Returns once the program owning the window has gone through its event loop since the call."""
+        XConnection(self.display).ping(window)
+
     def request_close(self, window):
         """Sends WM_DELETE_WINDOW, the message a window manager sends when the close box is clicked."""
         XConnection(self.display).send_delete_window(window)
@@ -618,7 +622,7 @@ def save_through_dialog(session, path):
 
 
 class XConnection:
-    """Just enough of the X protocol to send one client message; no library beyond Python's own."""
+    """Just enough of the X protocol to send a client message; no library beyond Python's own."""
 
     def __init__(self, display):
         number = display.lstrip(":").split(".")[0]
@@ -630,7 +634,10 @@ class XConnection:
         if head[0] != 1:
             reason = self._read(struct.unpack("<H", head[6:8])[0] * 4)[:head[1]]
             fail("the X server refused the connection: " + reason.decode(errors="replace"))
-        self._read(struct.unpack("<H", head[6:8])[0] * 4)
+        setup = self._read(struct.unpack("<H", head[6:8])[0] * 4)
+        vendor_length, formats = struct.unpack("<H", setup[16:18])[0], setup[21]
+        # The first screen's root window follows the vendor's name and the pixmap formats.
+        self.root = struct.unpack_from("<I", setup, 32 + (vendor_length + 3) // 4 * 4 + 8 * formats)[0]
 
     def _read(self, count):
         data = b""
@@ -657,6 +664,39 @@ class XConnection:
         self.sock.sendall(struct.pack("<BBHHxx", 16, 0, 2 + (len(encoded) + pad) // 4, len(encoded))
                           + encoded + b"\0" * pad)
         return struct.unpack("<I", self._reply()[8:12])[0]
+
+    def _event(self, wanted, timeout):
+        self.sock.settimeout(timeout)
+        try:
+            while True:
+                packet = self._read(32)
+                if packet[0] == 0:
+                    fail("X error %d (major opcode %d)" % (packet[1], packet[10]))
+                if packet[0] == 1:
+                    self._read(struct.unpack("<I", packet[4:8])[0] * 4)
+                elif wanted(packet):
+                    return packet
+        except socket.timeout:
+            return None
+        finally:
+            self.sock.settimeout(5)
+
+    def ping(self, window, timeout=60):
+        """_NET_WM_PING, which a Qt window answers from its event loop: what the program had done when the
+        ping was sent (a change of caption seen, say) has been painted and reached the X server when the
+        answer comes back. Closes the connection."""
+        protocols = self.intern_atom("WM_PROTOCOLS")
+        ping = self.intern_atom("_NET_WM_PING")
+        # The answer goes to the root window, to those listening for changes of it or of its children.
+        self.sock.sendall(struct.pack("<BxHII", 2, 4, self.root, 0x800) + struct.pack("<I", 0xA0000))
+        stamp = int(time.monotonic() * 1000) & 0xFFFFFFFF
+        event = struct.pack("<BBHII5I", 33, 32, 0, window, protocols, ping, stamp, window, 0, 0)
+        self.sock.sendall(struct.pack("<BBHII", 25, 0, 11, window, 0) + event)
+        answer = self._event(lambda packet: packet[0] & 0x7F == 33
+                             and struct.unpack_from("<II", packet, 12) == (ping, stamp), timeout)
+        self.sock.close()
+        if answer is None:
+            fail("the program did not answer a ping to window %d within %d s" % (window, timeout))
 
     def send_delete_window(self, window):
         protocols = self.intern_atom("WM_PROTOCOLS")
