@@ -11,7 +11,8 @@ namespace numislot::toolkit {
 // installed fonts of close metrics so that no caption is clipped.
 void installFontSubstitutes();
 
-// Qt's own dialogs (file, print, message boxes) speak French like the rest of the program.
+// Qt's own dialogs (file, print, message boxes) and KDE's file dialog speak French like the rest of
+// the program.
 void installFrenchTranslations(QCoreApplication& application);
 
 // "MS Sans Serif" at a pixel height, the font of every window, or another designed family.
