@@ -63,6 +63,8 @@ private:
     bool m_frameSeen = false;
     bool m_everShown = false;
     QSize m_fittedSize;
+    // Centred over the main window by its last show, and centred again once framed.
+    bool m_shownCentred = false;
     // The first show displays the end of the content; the user's first scroll ends that.
     bool m_keepAtEnd = true;
 };
