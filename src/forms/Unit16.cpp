@@ -86,7 +86,6 @@ TForm16::TForm16(QWidget* parent)
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_keepAtEnd = false; });
 
     resize(toolkit::clientSizeFor(OuterSize, this, nullptr));
-    m_fittedSize = size();
     move(174, 166);
 }
 
@@ -197,13 +196,11 @@ void TForm16::fitOuterSize()
     if (m_everShown || m_frameSeen)
         return;
     resize(toolkit::clientSizeFor(OuterSize, this, m_mainWindow));
-    m_fittedSize = size();
 }
 
 void TForm16::watchForFrame()
 {
-    // The window manager adds its frame some time after mapping; match the outer size once, unless
-    // the user has resized the window meanwhile.
+    // The window manager adds its frame some time after mapping; match the outer size once.
     const std::optional<QMargins> frame = toolkit::knownFrame(this, nullptr);
     if (m_frameSeen || !isVisible() || !frame)
         return;
@@ -213,9 +210,8 @@ void TForm16::watchForFrame()
     m_frameSeen = true;
     // The frame is first seen as the window manager frames the window, before the user can reach its
     // edges: a size other than the fitted one is the window manager's (newer mutter resizes the window
-    // as it frames it), and the designed outer size stands.
+    // as it frames it), and the designed outer size stands over it.
     resize(toolkit::clientSizeFor(OuterSize, this, nullptr));
-    m_fittedSize = size();
     if (m_shownCentred)
         toolkit::centreOver(this, m_mainWindow);
 }
