@@ -86,7 +86,6 @@ TForm16::TForm16(QWidget* parent)
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_keepAtEnd = false; });
 
     resize(toolkit::clientSizeFor(OuterSize, this, nullptr));
-    m_fittedSize = size();
     move(174, 166);
 }
 
@@ -163,6 +162,7 @@ void TForm16::showCentred()
 {
     fitOuterSize();
     toolkit::centreOver(this, m_mainWindow);
+    m_shownCentred = true;
     hide();
     show();
     raise();
@@ -174,6 +174,7 @@ void TForm16::showInPlace()
     if (isVisible())
         return;
     fitOuterSize();
+    m_shownCentred = false;
     show();
 }
 
@@ -195,20 +196,24 @@ void TForm16::fitOuterSize()
     if (m_everShown || m_frameSeen)
         return;
     resize(toolkit::clientSizeFor(OuterSize, this, m_mainWindow));
-    m_fittedSize = size();
 }
 
 void TForm16::watchForFrame()
 {
-    // The window manager adds its frame some time after mapping; match the outer size once, unless
-    // the user has resized the window meanwhile.
-    if (m_frameSeen || !isVisible() || !toolkit::knownFrame(this, nullptr))
+    // The window manager adds its frame some time after mapping; match the outer size once.
+    const std::optional<QMargins> frame = toolkit::knownFrame(this, nullptr);
+    if (m_frameSeen || !isVisible() || !frame)
+        return;
+    // mutter answers "no frame" for a window it has yet to frame; the main window's stays the better guess.
+    if (frame->isNull() && !toolkit::knownFrame(m_mainWindow, nullptr).value_or(QMargins()).isNull())
         return;
     m_frameSeen = true;
-    if (size() == m_fittedSize) {
-        resize(toolkit::clientSizeFor(OuterSize, this, nullptr));
-        m_fittedSize = size();
-    }
+    // The frame is first seen as the window manager frames the window, before the user can reach its
+    // edges: a size other than the fitted one is the window manager's (newer mutter resizes the window
+    // as it frames it), and the designed outer size stands over it.
+    resize(toolkit::clientSizeFor(OuterSize, this, nullptr));
+    if (m_shownCentred)
+        toolkit::centreOver(this, m_mainWindow);
 }
 
 void TForm16::keepAtEndOfContent()

@@ -62,7 +62,8 @@ private:
     // Until the window manager's frame is seen, the client size rests on an assumed frame.
     bool m_frameSeen = false;
     bool m_everShown = false;
-    QSize m_fittedSize;
+    // Centred over the main window by its last show, and centred again once framed.
+    bool m_shownCentred = false;
     // The first show displays the end of the content; the user's first scroll ends that.
     bool m_keepAtEnd = true;
 };

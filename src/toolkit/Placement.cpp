@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <vector>
 
 namespace numislot::toolkit {
 
@@ -50,14 +51,53 @@ void placeOuter(QWidget* window, QPoint outerTopLeft, const QMargins& frame)
     placeClient(window, outerTopLeft + QPoint(frame.left(), frame.top()));
 }
 
+// A window centred over another and where it was put: it moves with the other when that one is placed
+// again, which a window manager that frames windows only once they are shown brings about after the
+// splash is up.
+struct Follower
+{
+    QPointer<QWidget> window;
+    QPointer<const QWidget> over;
+    QPoint placedAt;
+};
+
+std::vector<Follower>& followers()
+{
+    static std::vector<Follower> list;
+    return list;
+}
+
+void follow(QWidget* window, const QWidget* over)
+{
+    std::vector<Follower>& list = followers();
+    std::erase_if(list, [window](const Follower& follower) { return !follower.window || follower.window == window; });
+    list.push_back({ window, over, window->geometry().topLeft() });
+}
+
+void placeFollowers(const QWidget* moved)
+{
+    std::vector<QPointer<QWidget>> due;
+    for (const Follower& follower : followers()) {
+        if (follower.window && follower.over == moved && follower.window->isVisible()
+            && follower.window->geometry().topLeft() == follower.placedAt)
+            due.push_back(follower.window);
+    }
+    for (const QPointer<QWidget>& window : due) {
+        if (window)
+            centreOver(window, moved);
+    }
+}
+
 // The frame a window manager draws may differ from the one it announced before (a grip more or less,
 // a title bar it had not counted): the window is placed again if it still stands where it was put.
 void replaceWhenFramed(QWidget* window, std::function<void()> place)
 {
     const QPoint placedAt = window->geometry().topLeft();
     onFrameChange(window, [window = QPointer<QWidget>(window), place = std::move(place), placedAt] {
-        if (window && window->isVisible() && window->geometry().topLeft() == placedAt)
+        if (window && window->isVisible() && window->geometry().topLeft() == placedAt) {
             place();
+            placeFollowers(window);
+        }
     });
 }
 
@@ -70,8 +110,9 @@ std::optional<QMargins> knownFrame(const QWidget* window, const QWidget* mainWin
     const std::optional<QMargins> own = frameOf(window);
     const std::optional<QMargins> main = mainWindow && mainWindow != window ? frameOf(mainWindow) : std::nullopt;
     // mutter answers "none" for a window that leaves its decorations to the window manager (the detail
-    // window's title bar without buttons), then frames it like any other.
-    if (own && own->isNull() && main && !window->isVisible())
+    // window's title bar without buttons), and newer mutter for any window it has yet to frame, then
+    // frames it like any other.
+    if (own && own->isNull() && main && (!window->isVisible() || !inManagerFrame(window)))
         return main;
     return own ? own : main;
 }
@@ -106,6 +147,7 @@ void centreOver(QWidget* window, const QWidget* mainWindow)
     // A window never shown under this window manager wears the main window's frame until its own is known.
     const QMargins frame = knownFrame(window, mainWindow).value_or(QMargins());
     placeOuter(window, centredPosition(mainFrame.topLeft(), mainFrame.size(), window->size() + sizeOf(frame)), frame);
+    follow(window, mainWindow);
     replaceWhenFramed(window, [window, main = QPointer<const QWidget>(mainWindow)] { centreOver(window, main); });
 }
 

@@ -126,6 +126,12 @@ public:
         return false;
     }
 
+    bool reparented(xcb_window_t window) const
+    {
+        const auto tree = own(xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, window), nullptr));
+        return tree && tree->parent != tree->root;
+    }
+
     void watch(xcb_window_t window, std::function<void()> changed) { m_watches.insert(window, std::move(changed)); }
 
 private:
@@ -239,6 +245,14 @@ std::optional<QMargins> announcedFrame(const QWidget* window)
     if (!watcher)
         return std::nullopt;
     return watcher->frame(static_cast<xcb_window_t>(window->internalWinId()));
+}
+
+bool inManagerFrame(const QWidget* window)
+{
+    if (!window || !window->testAttribute(Qt::WA_WState_Created))
+        return false;
+    FrameWatcher* watcher = FrameWatcher::instance();
+    return watcher && watcher->reparented(static_cast<xcb_window_t>(window->internalWinId()));
 }
 
 void onFrameChange(QWidget* window, std::function<void()> changed)

@@ -21,6 +21,10 @@ void askFrames(const QList<QWidget*>& windows, std::function<void()> then);
 // The frame the window manager last announced for the window; nothing where none was announced.
 std::optional<QMargins> announcedFrame(const QWidget* window);
 
+// Whether the window manager has put the window into a frame of its own (reparented it); false where
+// no window manager frames it, off X11 too.
+bool inManagerFrame(const QWidget* window);
+
 // Runs `changed` each time the window manager announces for the window a frame other than the one
 // known before (once it frames it for real, say); a later call for the same window replaces it.
 void onFrameChange(QWidget* window, std::function<void()> changed);

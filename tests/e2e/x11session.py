@@ -372,7 +372,13 @@ class Session:
         if pid is not None:
             command += ["--pid", str(pid)]
         result = self.run(*command, "--name", title_regex, check=False)
-        return [int(line) for line in result.stdout.split()]
+        found = [int(line) for line in result.stdout.split()]
+        if not self.window_manager:
+            return found
+        # Newer mutter draws frames in windows that carry their client's title; a window manager marks
+        # only the clients it manages with WM_STATE.
+        return [window for window in found
+                if "window state" in self.run("xprop", "-id", str(window), "WM_STATE", check=False).stdout]
 
     def title(self, window):
         return self.run("xdotool", "getwindowname", str(window)).stdout.rstrip("\n")
