@@ -13,6 +13,7 @@
 #include "toolkit/EndSignals.h"
 #include "toolkit/Environment.h"
 #include "toolkit/ExceptionDisplay.h"
+#include "toolkit/FirstShow.h"
 #include "toolkit/Services.h"
 #include "toolkit/Text.h"
 #include "toolkit/WindowFrame.h"
@@ -31,14 +32,24 @@ TForm6* Form6 = nullptr;
 TForm7* Form7 = nullptr;
 TForm16* Form16 = nullptr;
 
-void createForms(toolkit::Services& services)
+namespace {
+
+// What the main window's first frame needs: the window itself, the splash over it and the windows that
+// its buttons and close box open.
+void createFirstForms(toolkit::Services& services)
 {
     Form1 = new TForm1(services);
     Form2 = new TForm2(Form1);
-    Form7 = new TForm7;
     Form3 = new TForm3(services, Form1);
     Form4 = new TForm4(Form1);
     Form5 = new TForm5(Form1);
+    Form1->setLinks({ Form2, Form3, Form4, Form5 });
+}
+
+// The gallery's 128 pictures and the catalogue's print pages, nearly a tenth of the start-up's work.
+void createLaterForms(toolkit::Services& services)
+{
+    Form7 = new TForm7;
     Form6 = new TForm6(services);
     Form16 = new TForm16;
 
@@ -47,6 +58,14 @@ void createForms(toolkit::Services& services)
     Form6->setPages(Form7, Form16);
     Form16->setPrintPages(Form6);
     Form1->setLinks({ Form2, Form3, Form4, Form5, Form6, Form7, Form16 });
+}
+
+} // namespace
+
+void createForms(toolkit::Services& services)
+{
+    createFirstForms(services);
+    createLaterForms(services);
 }
 
 void destroyForms()
@@ -106,11 +125,16 @@ int runApplication(int& argc, char** argv, toolkit::Services& services)
     // Before the windows: a signal that comes meanwhile waits for the loop.
     toolkit::EndSignals endSignals;
     try {
-        createForms(services);
+        createFirstForms(services);
         QObject::connect(&endSignals, &toolkit::EndSignals::received, Form1, &TForm1::endProgram);
         QObject::connect(&application, &toolkit::Application::quitRequested, Form1, &TForm1::platformQuit);
         // The windows are placed by their frames, which the window manager tells before they are shown.
-        toolkit::askFrames({ Form1, Form2, Form3, Form4, Form5, Form16 }, [] { Form1->show(); });
+        toolkit::askFrames({ Form1, Form2, Form3, Form4, Form5 }, [] { Form1->show(); });
+        // Nothing can open them before the user sees the main window.
+        toolkit::afterFirstPaint(Form1, [&services] {
+            createLaterForms(services);
+            toolkit::askFrames({ Form16 }, [] {});
+        });
         application.exec();
     } catch (const std::exception& error) {
         services.showException(toolkit::exceptionDisplayText(QString::fromLocal8Bit(error.what())));

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The program's eight windows, each created once at start-up and kept until the process ends.
+// The program's eight windows, each created once at start-up and kept until the process ends. The
+// program itself makes the gallery and the print pages once the main window has painted its first frame.
 
 namespace numislot {
 
@@ -27,7 +28,7 @@ extern TForm6* Form6;
 extern TForm7* Form7;
 extern TForm16* Form16;
 
-// Creates the windows in their fixed order, Form1 first (the main window), and links them.
+// Creates every window in its fixed order, Form1 first (the main window), and links them.
 void createForms(toolkit::Services& services);
 // Destroys them, last created first.
 void destroyForms();

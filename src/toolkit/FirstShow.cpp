@@ -2,6 +2,7 @@
 #include "toolkit/FirstShow.h"
 
 #include <QEvent>
+#include <QMetaObject>
 #include <QVariant>
 #include <QWidget>
 #include <utility>
@@ -13,6 +14,37 @@ namespace {
 // The window keeps a pointer to its own FirstShow: a search among its children by type would need
 // run-time type information that a plain QObject subclass does not have.
 constexpr char firstShowProperty[] = "_numislot_firstShow";
+
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget* window, std::function<void()> work)
+        : QObject(window)
+        , m_work(std::move(work))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued: the frame is flushed to the screen once its paint events are done.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_work();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_work;
+};
 
 } // namespace
 
@@ -45,6 +77,11 @@ bool FirstShow::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_window && event->type() == QEvent::Show)
         run();
     return QObject::eventFilter(watched, event);
+}
+
+void afterFirstPaint(QWidget* window, std::function<void()> work)
+{
+    new FirstPaint(window, std::move(work));
 }
 
 void FirstShow::run()

@@ -35,4 +35,8 @@ private:
     bool m_done = false;
 };
 
+// Runs the work once the window has painted its first frame, from the event loop: what that frame
+// does not need waits until the user sees the window.
+void afterFirstPaint(QWidget* window, std::function<void()> work);
+
 } // namespace numislot::toolkit
