@@ -164,6 +164,7 @@ private slots:
     void roundTrip();
     void saveMakesANewFile();
     void saveKeepsWhatTheFileHad();
+    void saveDropsTheDirectoryDefaultAcl();
 
     void notRegularFile_data();
     void notRegularFile();
@@ -350,6 +351,31 @@ void TestCollectionFile::saveKeepsWhatTheFileHad()
     char value[16] = {};
     QCOMPARE(::getxattr(local.constData(), "user.numislot.note", value, sizeof value), ssize_t(4));
     QCOMPARE(QByteArray(value), QByteArray("kept"));
+}
+
+void TestCollectionFile::saveDropsTheDirectoryDefaultAcl()
+{
+    // A file saved over takes the old file's rights, not what the directory gives new files.
+    QTemporaryDir dir(u"/dev/shm/numislot-XXXXXX"_s);
+    if (!dir.isValid())
+        QSKIP("no tmpfs at /dev/shm");
+    const QString file = dir.filePath(u"c.eur"_s);
+    QVERIFY(writeRaw(file, oldContent));
+    const QByteArray local = QFile::encodeName(file);
+    QCOMPARE(::chmod(local.constData(), 0600), 0);
+    acl_t inherited = ::acl_from_text("u::rwx,u:65534:rwx,g::rwx,m::rwx,o::r-x");
+    QVERIFY(inherited);
+    const int aclSet = ::acl_set_file(QFile::encodeName(dir.path()).constData(), ACL_TYPE_DEFAULT, inherited);
+    ::acl_free(inherited);
+    if (aclSet != 0 && errno == ENOTSUP)
+        QSKIP("this tmpfs takes no ACL");
+    QCOMPARE(aclSet, 0);
+
+    QVERIFY(collection::writeCollectionFile(file, fromPattern(newContent)));
+    QCOMPARE(aclText(local), QByteArray("user::rw-\ngroup::---\nother::---\n"));
+    struct stat after = {};
+    QCOMPARE(::stat(local.constData(), &after), 0);
+    QCOMPARE(after.st_mode & 07777, mode_t(0600));
 }
 
 void TestCollectionFile::notRegularFile_data()

@@ -7,12 +7,10 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
-#include <acl/libacl.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/acl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -64,6 +62,26 @@ QString linkTarget(const QString& path)
     return info.isSymLink() ? path : info.filePath();
 }
 
+// Every extended attribute the old file lists that the new one may take.
+void copyAttributes(int from, int to)
+{
+    const ssize_t namesSize = ::flistxattr(from, nullptr, 0);
+    if (namesSize <= 0)
+        return;
+    QByteArray names(namesSize, '\0');
+    const ssize_t listed = ::flistxattr(from, names.data(), size_t(names.size()));
+    for (qsizetype at = 0; at < listed; at += qsizetype(std::strlen(names.constData() + at)) + 1) {
+        const char* name = names.constData() + at;
+        const ssize_t valueSize = ::fgetxattr(from, name, nullptr, 0);
+        if (valueSize < 0)
+            continue;
+        QByteArray value(valueSize, '\0');
+        const ssize_t length = ::fgetxattr(from, name, value.data(), size_t(value.size()));
+        if (length >= 0)
+            (void)::fsetxattr(to, name, value.constData(), size_t(length), 0);
+    }
+}
+
 // The new file takes what the old one had. What the file system or this user's rights do not allow is
 // left out: the contents matter more than any of it. All of it is read through one descriptor, so that
 // it comes from the one file even if the path is changed meanwhile.
@@ -77,34 +95,17 @@ void keepAttributes(const QByteArray& oldPath, int fd)
     struct stat status = {};
     if (old.get() < 0 || ::fstat(old.get(), &status) != 0)
         return;
-    // The group alone where the owner cannot be given away; the mode after, as a change of owner clears
-    // its set-id bits.
+    // The group alone where the owner cannot be given away.
     if (::fchown(fd, status.st_uid, status.st_gid) != 0)
         (void)::fchown(fd, uid_t(-1), status.st_gid);
+    // An ACL is an attribute too, copied with the others. The new file may hold one from its directory's
+    // default ACL: where the old file had none, it goes, and the mode stands alone.
+    constexpr char accessAcl[] = "system.posix_acl_access";
+    if (::fgetxattr(old.get(), accessAcl, nullptr, 0) < 0 && errno == ENODATA)
+        (void)::fremovexattr(fd, accessAcl);
+    copyAttributes(old.get(), fd);
+    // The mode last: a change of owner or of ACL may clear its set-id bits.
     (void)::fchmod(fd, status.st_mode & 07777);
-    // Also one that holds no more than the mode: it replaces what a default ACL of the directory gave.
-    if (acl_t acl = ::acl_get_fd(old.get())) {
-        (void)::acl_set_fd(fd, acl);
-        ::acl_free(acl);
-    }
-
-    const ssize_t namesSize = ::flistxattr(old.get(), nullptr, 0);
-    if (namesSize <= 0)
-        return;
-    QByteArray names(namesSize, '\0');
-    const ssize_t listed = ::flistxattr(old.get(), names.data(), size_t(names.size()));
-    for (qsizetype at = 0; at < listed; at += qsizetype(std::strlen(names.constData() + at)) + 1) {
-        const char* name = names.constData() + at;
-        if (std::strncmp(name, "system.posix_acl_", 17) == 0)
-            continue;
-        const ssize_t valueSize = ::fgetxattr(old.get(), name, nullptr, 0);
-        if (valueSize < 0)
-            continue;
-        QByteArray value(valueSize, '\0');
-        const ssize_t length = ::fgetxattr(old.get(), name, value.data(), size_t(value.size()));
-        if (length >= 0)
-            (void)::fsetxattr(fd, name, value.constData(), size_t(length), 0);
-    }
 }
 
 // So that the rename itself survives a power cut.
