@@ -142,6 +142,19 @@ QByteArray aclText(const QByteArray& file)
     return out;
 }
 
+// Sets an ACL given as text; errno tells why one was refused.
+int setAcl(const QByteArray& path, acl_type_t type, const char* text)
+{
+    acl_t acl = ::acl_from_text(text);
+    if (!acl)
+        return -1;
+    const int result = ::acl_set_file(path.constData(), type, acl);
+    const int error = errno;
+    ::acl_free(acl);
+    errno = error;
+    return result;
+}
+
 const QByteArray oldContent = repeated("10", 128);
 const QByteArray newContent = repeated("0111", 128);
 
@@ -323,11 +336,8 @@ void TestCollectionFile::saveKeepsWhatTheFileHad()
     const bool root = ::geteuid() == 0;
     if (root)
         QCOMPARE(::chown(local.constData(), 65534, 65534), 0);
-    acl_t acl
-        = ::acl_from_text(root ? "u::r--,u:65534:rw-,g::rw-,m::r--,o::---" : "u::rw-,u:0:rw-,g::rw-,m::r--,o::---");
-    QVERIFY(acl);
-    const int aclSet = ::acl_set_file(local.constData(), ACL_TYPE_ACCESS, acl);
-    ::acl_free(acl);
+    const int aclSet = setAcl(local, ACL_TYPE_ACCESS,
+        root ? "u::r--,u:65534:rw-,g::rw-,m::r--,o::---" : "u::rw-,u:0:rw-,g::rw-,m::r--,o::---");
     if (aclSet != 0 && errno == ENOTSUP)
         QSKIP("this tmpfs takes no ACL");
     QCOMPARE(aclSet, 0);
@@ -363,10 +373,8 @@ void TestCollectionFile::saveDropsTheDirectoryDefaultAcl()
     QVERIFY(writeRaw(file, oldContent));
     const QByteArray local = QFile::encodeName(file);
     QCOMPARE(::chmod(local.constData(), 0600), 0);
-    acl_t inherited = ::acl_from_text("u::rwx,u:65534:rwx,g::rwx,m::rwx,o::r-x");
-    QVERIFY(inherited);
-    const int aclSet = ::acl_set_file(QFile::encodeName(dir.path()).constData(), ACL_TYPE_DEFAULT, inherited);
-    ::acl_free(inherited);
+    const int aclSet
+        = setAcl(QFile::encodeName(dir.path()), ACL_TYPE_DEFAULT, "u::rwx,u:65534:rwx,g::rwx,m::rwx,o::r-x");
     if (aclSet != 0 && errno == ENOTSUP)
         QSKIP("this tmpfs takes no ACL");
     QCOMPARE(aclSet, 0);
